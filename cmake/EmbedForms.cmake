@@ -1,0 +1,13 @@
+# Writes OUT: one C++ character array per form description in INPUTS.
+set(content "// Generated from the form descriptions; do not edit.\n")
+foreach(f ${INPUTS})
+  get_filename_component(stem "${f}" NAME_WE)
+  file(READ "${f}" text)
+  string(FIND "${text}" ")tbform\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${f} holds the embedding delimiter")
+  endif()
+  string(APPEND content "extern const char TrailbookForm_${stem}[];\nconst char TrailbookForm_${stem}[] = R\"tbform(${text})tbform\";\n")
+endforeach()
+file(WRITE "${OUT}.tmp" "${content}")
+file(RENAME "${OUT}.tmp" "${OUT}")

@@ -1,0 +1,29 @@
+// TAddDlg: the pick dialog that offers the requirement catalogs of one kind.
+#ifndef TRAILBOOK_DIALOGS_ADDNEW_H
+#define TRAILBOOK_DIALOGS_ADDNEW_H
+
+#include "platform/vcl/Vcl.h"
+
+class TAddDlg : public TForm {
+    TB_DECLARE_CLASS()
+public:
+    explicit TAddDlg(TComponent* owner);
+
+    TBevel* Bevel1 = nullptr;
+    TLabel* Label1 = nullptr;
+    TComboBox* cboAdd = nullptr;
+    TButton* OKBtn = nullptr;
+    TButton* CancelBtn = nullptr;
+    TFileListBox* flb = nullptr;
+
+    // The catalog kind offered, the extension without its dot ("Mb", "Other").
+    AnsiString FileExt;
+
+    // Shows the dialog modally; true when it was closed with OK.
+    bool Execute();
+    void FormActivate(TObject* Sender);
+};
+
+extern TAddDlg* AddDlg;
+
+#endif

@@ -1,0 +1,36 @@
+// Files of the data folder (the current directory). Paths written with "\"
+// use the platform's separator.
+#ifndef TRAILBOOK_PLATFORM_FILES_H
+#define TRAILBOOK_PLATFORM_FILES_H
+
+#include <string>
+#include <vector>
+
+using AnsiString = std::string;
+
+// "\" becomes "/".
+AnsiString NativePath(const AnsiString& path);
+
+bool FileExists(const AnsiString& fileName);
+bool DeleteFile(const AnsiString& fileName);
+bool DirectoryExists(const AnsiString& dir);
+bool CreateDir(const AnsiString& dir);
+AnsiString GetCurrentDir();
+bool SetCurrentDir(const AnsiString& dir);
+
+// Names (not paths) of the regular files in dir matching mask ("*" and "?",
+// letters compared without regard to case), sorted case-insensitively, so
+// the order is stable from run to run.
+std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir = ".");
+bool MatchesMask(const AnsiString& name, const AnsiString& mask);
+
+// Whole-file helpers. ReadWholeFile returns false when the file cannot be read.
+bool ReadWholeFile(const AnsiString& fileName, std::string& bytes);
+// Writes bytes to a temporary file in the same folder and renames it over
+// fileName, so a failed or interrupted write never leaves a half-written file.
+// Throws EFCreateError "Cannot create file "name". reason" on failure.
+void WriteWholeFile(const AnsiString& fileName, const std::string& bytes);
+// Copies a file the same way; throws EFOpenError / EFCreateError.
+void CopyWholeFile(const AnsiString& from, const AnsiString& to);
+
+#endif

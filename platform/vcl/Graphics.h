@@ -1,0 +1,127 @@
+// Colours, fonts, brushes and pictures.
+#ifndef TRAILBOOK_PLATFORM_GRAPHICS_H
+#define TRAILBOOK_PLATFORM_GRAPHICS_H
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/vcl/Classes.h"
+
+// 0x00BBGGRR; system colours have the top bit set and the system colour index below.
+using TColor = int32_t;
+constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
+                 clNavy = 0x800000, clPurple = 0x800080, clTeal = 0x808000, clGray = 0x808080,
+                 clSilver = 0xC0C0C0, clRed = 0x0000FF, clLime = 0x00FF00, clYellow = 0x00FFFF,
+                 clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF,
+                 clSkyBlue = 0xF0CAA6, clMoneyGreen = 0xC0DCC0, clCream = 0xF0FBFF, clMedGray = 0xA4A0A0;
+constexpr TColor clSystemColor = static_cast<TColor>(0x80000000u);
+constexpr TColor clScrollBar = clSystemColor | 0, clBackground = clSystemColor | 1,
+                 clActiveCaption = clSystemColor | 2, clWindow = clSystemColor | 5,
+                 clWindowText = clSystemColor | 8, clCaptionText = clSystemColor | 9,
+                 clHighlight = clSystemColor | 13, clHighlightText = clSystemColor | 14,
+                 clBtnFace = clSystemColor | 15, clBtnShadow = clSystemColor | 16,
+                 clGrayText = clSystemColor | 17, clBtnText = clSystemColor | 18,
+                 clInfoBk = clSystemColor | 24, clInfoText = clSystemColor | 23,
+                 clBtnHighlight = clSystemColor | 20, clDefault = 0x20000000, clNone = 0x1FFFFFFF;
+// The red, green and blue of a colour (system colours resolved to the
+// classic desktop scheme, e.g. clBtnFace = 212, 208, 200).
+uint32_t ColorToRGB(TColor color);
+inline int GetRValue(uint32_t rgb) { return rgb & 0xFF; }
+inline int GetGValue(uint32_t rgb) { return (rgb >> 8) & 0xFF; }
+inline int GetBValue(uint32_t rgb) { return (rgb >> 16) & 0xFF; }
+// Colour names of form descriptions.
+bool ColorFromName(const AnsiString& name, TColor& color);
+AnsiString ColorName(TColor color);  // "" when the colour has no name
+
+using TFontStyles = unsigned;
+constexpr TFontStyles fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8;
+
+// Size (points) and Height (pixels; negative = character height) are related
+// by PixelsPerInch: Height = -round(Size * PixelsPerInch / 72).
+class TFont : public TPersistent {
+    TB_DECLARE_CLASS()
+public:
+    TFont() = default;
+    const AnsiString& Name() const { return name_; }
+    void SetName(const AnsiString& v) { if (v != name_) { name_ = v; Changed(); } }
+    int Size() const;
+    void SetSize(int points);
+    int Height() const { return height_; }
+    void SetHeight(int v) { if (v != height_) { height_ = v; Changed(); } }
+    TFontStyles Style() const { return style_; }
+    void SetStyle(TFontStyles v) { if (v != style_) { style_ = v; Changed(); } }
+    TColor Color() const { return color_; }
+    void SetColor(TColor v) { if (v != color_) { color_ = v; Changed(); } }
+    int Charset() const { return charset_; }
+    void SetCharset(int v) { charset_ = v; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int v) { pixelsPerInch_ = v > 0 ? v : 96; }
+    void Assign(const TPersistent& source) override;
+    bool operator==(const TFont& o) const {
+        return name_ == o.name_ && height_ == o.height_ && style_ == o.style_ && color_ == o.color_ && charset_ == o.charset_;
+    }
+    std::function<void()> OnChange;
+
+private:
+    void Changed() { if (OnChange) OnChange(); }
+    AnsiString name_ = "MS Sans Serif";
+    int height_ = -11;
+    TFontStyles style_ = 0;
+    TColor color_ = clWindowText;
+    int charset_ = 1;  // DEFAULT_CHARSET
+    int pixelsPerInch_ = 96;
+};
+
+class TBrush : public TPersistent {
+    TB_DECLARE_CLASS()
+public:
+    TColor Color() const { return color_; }
+    void SetColor(TColor v) { if (v != color_) { color_ = v; if (OnChange) OnChange(); } }
+    void Assign(const TPersistent& source) override;
+    std::function<void()> OnChange;
+
+private:
+    TColor color_ = clWhite;
+};
+
+// A decoded picture: 8-bit RGB pixels, row by row.
+struct TImageData {
+    int Width = 0;
+    int Height = 0;
+    std::vector<uint8_t> Pixels;  // Width * Height * 3
+    bool Empty() const { return Width == 0 || Height == 0; }
+};
+
+// A JPEG picture decoded with libjpeg. A corrupt or truncated file raises
+// EInvalidGraphic; it never ends the process.
+class TJPEGImage {
+public:
+    void LoadFromFile(const AnsiString& fileName);
+    void LoadFromBytes(const std::string& bytes);
+    const TImageData& Data() const { return data_; }
+
+private:
+    TImageData data_;
+};
+
+class TPicture : public TPersistent {
+    TB_DECLARE_CLASS()
+public:
+    // Loads a JPEG file (.jpg, .jpeg); any other or undecodable file raises
+    // EInvalidGraphic and leaves the picture empty.
+    void LoadFromFile(const AnsiString& fileName);
+    void Clear() { data_ = TImageData(); Changed(); }
+    const TImageData& Data() const { return data_; }
+    int Width() const { return data_.Width; }
+    int Height() const { return data_.Height; }
+    void Assign(const TPersistent& source) override;
+    std::function<void()> OnChange;
+
+private:
+    void Changed() { if (OnChange) OnChange(); }
+    TImageData data_;
+};
+
+#endif

@@ -1,0 +1,217 @@
+// TForm1: the main window of Trailbook. It holds the loaded scout (its file's
+// lines in masterlist), the requirement sheet that is open, the catalog
+// editor, and every menu command.
+#ifndef TRAILBOOK_RECORDS_MAIN_H
+#define TRAILBOOK_RECORDS_MAIN_H
+
+#include "platform/vcl/Vcl.h"
+
+// Every control of the form description that the code uses, as
+// X(class, name): each becomes a published field of that name.
+#define TFORM1_FIELDS(X)                                                                                  \
+    X(TMainMenu, MainMenu1) X(TTimer, Timer1)                                                             \
+    X(TMenuItem, File1) X(TMenuItem, NewScout1) X(TMenuItem, DeleteCurrent1) X(TMenuItem, Save1)          \
+    X(TMenuItem, Backup1) X(TMenuItem, exit1)                                                             \
+    X(TMenuItem, Edit1) X(TMenuItem, AddMBReqs1) X(TMenuItem, UndoCurrentChanges1)                        \
+    X(TMenuItem, Reports1) X(TMenuItem, MeritBadgesStarted1) X(TMenuItem, AllMeritBadgesEarned2)          \
+    X(TMenuItem, WaitingtoAward1) X(TMenuItem, AllMeritBadgesEarned1) X(TMenuItem, PositionsReport1)      \
+    X(TMenuItem, TroopList1) X(TMenuItem, PatrolLists1) X(TMenuItem, ScoutDetail1)                        \
+    X(TMenuItem, ProgressDetail1)                                                                         \
+    X(TMenuItem, Filter1) X(TMenuItem, All1) X(TMenuItem, Blazer111) X(TMenuItem, Scout1)                 \
+    X(TMenuItem, Scout11131) X(TMenuItem, Varsity14151) X(TMenuItem, Venturer16171) X(TMenuItem, Leaders1) \
+    X(TMenuItem, Tools1) X(TMenuItem, Attendance1) X(TMenuItem, Counselors1) X(TMenuItem, GeneralNotes1)  \
+    X(TMenuItem, Notepad1)                                                                                \
+    X(TMenuItem, Help1) X(TMenuItem, Help2) X(TMenuItem, About1)                                          \
+    /* top level */                                                                                       \
+    X(TLabel, lblRequirements2) X(TLabel, lblRequirements) X(TShape, ShapeReq) X(TPanel, panelAdv)        \
+    X(TPanel, pnlScout) X(TPanel, pnlNotes) X(TButton, btnNotes) X(TPanel, pnlAdd)                        \
+    X(TListBox, masterlist) X(TListBox, slavelist) X(TPanel, pnlRpts) X(TPanel, pnlAttendance)            \
+    X(TPanel, Panel2) X(TButton, Button7)                                                                 \
+    /* rank panel, awards, positions (panelAdv) */                                                        \
+    X(TLabel, Label4) X(TLabel, Label5) X(TLabel, Label6) X(TLabel, Label7) X(TLabel, Label8)             \
+    X(TLabel, Label9) X(TLabel, Label24) X(TLabel, Label27) X(TLabel, Label28)                            \
+    X(TShape, shapeT) X(TShape, shape2) X(TShape, shapeF) X(TShape, shapeS) X(TShape, shapeL)             \
+    X(TShape, shapeE) X(TShape, shapeBP) X(TShape, shapeGP) X(TShape, shapeSP)                            \
+    X(TLabel, lblAdvT) X(TLabel, lblAdv2) X(TLabel, lblAdvF) X(TLabel, lblAdvS) X(TLabel, lblAdvL)        \
+    X(TLabel, lblAdvE) X(TLabel, lblAdvBP) X(TLabel, lblAdvGP) X(TLabel, lblAdvSP)                        \
+    X(TComboBox, cboMBi) X(TComboBox, cboMBe) X(TComboBox, cboOtheri) X(TComboBox, cboOthere)             \
+    X(TLabel, lblInProgress) X(TLabel, lblEarned) X(TLabel, lblOInProgress) X(TLabel, lblOEarned)         \
+    X(TButton, Button1) X(TButton, Button3)                                                               \
+    X(TPanel, Panel7) X(TRadioButton, rbPositions) X(TRadioButton, rbCamps) X(TRadioButton, rbService)    \
+    X(TLabel, Label22) X(TLabel, Label23) X(TLabel, Label25)                                              \
+    X(TEdit, datePosStart) X(TEdit, datePosEnd) X(TEdit, editPos) X(TListBox, lbPositions)                \
+    X(TButton, Button5) X(TButton, Button6) X(TButton, Button8)                                           \
+    /* requirement sheet (pnlScout) */                                                                    \
+    X(TEdit, deditStarted) X(TEdit, deditCompleted) X(TEdit, deditAwarded) X(TMemo, memoDescription)      \
+    X(TButton, bbUp) X(TButton, bbDown)                                                                   \
+    /* scout page (pnlNotes) */                                                                           \
+    X(TPanel, Panel5) X(TComboBox, cboSCTs) X(TImage, imageScout) X(TMemo, memoNotes) X(TLabel, Label40)  \
+    X(TEdit, editGuardian) X(TEdit, editPatrol) X(TEdit, editTroop) X(TEdit, editNickname)                \
+    X(TEdit, editAddress) X(TEdit, editCity) X(TEdit, editState) X(TEdit, editZip) X(TEdit, editPhone)    \
+    X(TEdit, dateBirthdate) X(TEdit, dateMeddate) X(TEdit, editEmail)                                     \
+    X(TRadioButton, rbMF1) X(TRadioButton, rbMF2) X(TRadioButton, rbMF3)                                  \
+    /* catalog editor (pnlAdd) */                                                                         \
+    X(TPanel, pnlAddReq) X(TRadioButton, rbMB) X(TRadioButton, rbRank) X(TRadioButton, rbOther)           \
+    X(TComboBox, cboMBs) X(TEdit, editNewMB) X(TButton, btnAddReq) X(TListBox, lbReqlist) X(TMemo, Memo2) \
+    X(TEdit, editReq1) X(TEdit, editReq2) X(TEdit, editReq3) X(TEdit, editReq4) X(TButton, btnAddNewReq)  \
+    X(TEdit, editShort) X(TButton, btnSaveReq) X(TButton, DeleteMbReq) X(TMemo, memoReq)                  \
+    X(TButton, btnUpdateReq) X(TButton, btnCloseReq) X(TFileListBox, flb)                                 \
+    /* report and attendance panels */                                                                    \
+    X(TListBox, lbRpt) X(TRichEdit, redit) X(TPanel, pnlMBC) X(TStringGrid, MBCGrid)                      \
+    X(TStringGrid, gridAttend)
+
+// Every published event handler, by name.
+#define TFORM1_HANDLERS(X)                                                                                 \
+    X(FormCreate) X(FormClose) X(exit1Click) X(About1Click) X(Button7Click) X(Help2Click)                   \
+    X(Save1Click) X(UndoCurrentChanges1Click) X(NewScout1Click) X(DeleteCurrent1Click)                     \
+    X(All1Click) X(Blazer111Click) X(Scout1Click) X(Scout11131Click) X(Varsity14151Click)                  \
+    X(Venturer16171Click) X(Leaders1Click) X(cboSCTsClick)                                                 \
+    X(Button1Click) X(Button3Click) X(cboMBiClick) X(cboMBeClick) X(cboOtheriClick) X(cboOthereClick)      \
+    X(btnNotesClick) X(Button5Click) X(Button6Click) X(Button8Click) X(lbPositionsClick)                   \
+    X(rbPositionsClick) X(rbCampsClick) X(rbServiceClick)                                                  \
+    X(Label4Click) X(Label5Click) X(Label6Click) X(Label7Click) X(Label8Click) X(Label9Click)               \
+    X(Label24Click) X(Label27Click) X(Label28Click) X(Label40Click) X(bbDownClick) X(bbUpClick)            \
+    X(UpdateDate) X(memoDescriptionEnter) X(memoDescriptionExit)                                           \
+    X(AddMBReqs1Click) X(btnCloseReqClick) X(rbMBClick) X(rbRankClick) X(rbOtherClick) X(btnAddReqClick)   \
+    X(cboMBsClick) X(lbReqlistMouseUp) X(lbReqlistKeyUp) X(btnAddNewReqClick) X(btnSaveReqClick)           \
+    X(DeleteMbReqClick) X(btnUpdateReqClick)
+
+constexpr int MaxRequirements = 150;  // requirements of a sheet or catalog, indexes 1..150
+constexpr int SheetRows = 11;         // requirement rows shown at a time
+
+class TForm1 : public TForm {
+    TB_DECLARE_CLASS()
+public:
+    explicit TForm1(TComponent* owner);
+    ~TForm1() override;
+
+#define TFORM1_DECLARE_FIELD(cls, name) cls* name = nullptr;
+    TFORM1_FIELDS(TFORM1_DECLARE_FIELD)
+#undef TFORM1_DECLARE_FIELD
+
+    // ---- event handlers: start-up and window
+    void FormCreate(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void exit1Click(TObject* Sender);
+    void About1Click(TObject* Sender);
+    void Button7Click(TObject* Sender);
+    void Help2Click(TObject* Sender);
+    // ---- saving, undo, new and delete
+    void Save1Click(TObject* Sender);
+    void UndoCurrentChanges1Click(TObject* Sender);
+    void NewScout1Click(TObject* Sender);
+    void DeleteCurrent1Click(TObject* Sender);
+    // ---- scout list and filters
+    void All1Click(TObject* Sender);
+    void Blazer111Click(TObject* Sender);
+    void Scout1Click(TObject* Sender);
+    void Scout11131Click(TObject* Sender);
+    void Varsity14151Click(TObject* Sender);
+    void Venturer16171Click(TObject* Sender);
+    void Leaders1Click(TObject* Sender);
+    void cboSCTsClick(TObject* Sender);
+    // ---- awards
+    void Button1Click(TObject* Sender);
+    void Button3Click(TObject* Sender);
+    void cboMBiClick(TObject* Sender);
+    void cboMBeClick(TObject* Sender);
+    void cboOtheriClick(TObject* Sender);
+    void cboOthereClick(TObject* Sender);
+    void btnNotesClick(TObject* Sender);
+    // ---- positions, camps, service
+    void Button5Click(TObject* Sender);
+    void Button6Click(TObject* Sender);
+    void Button8Click(TObject* Sender);
+    void lbPositionsClick(TObject* Sender);
+    void rbPositionsClick(TObject* Sender);
+    void rbCampsClick(TObject* Sender);
+    void rbServiceClick(TObject* Sender);
+    // ---- requirement sheet
+    void Label4Click(TObject* Sender);
+    void Label5Click(TObject* Sender);
+    void Label6Click(TObject* Sender);
+    void Label7Click(TObject* Sender);
+    void Label8Click(TObject* Sender);
+    void Label9Click(TObject* Sender);
+    void Label24Click(TObject* Sender);
+    void Label27Click(TObject* Sender);
+    void Label28Click(TObject* Sender);
+    void Label40Click(TObject* Sender);
+    void bbDownClick(TObject* Sender);
+    void bbUpClick(TObject* Sender);
+    void UpdateDate(TObject* Sender);
+    void memoDescriptionEnter(TObject* Sender);
+    void memoDescriptionExit(TObject* Sender);
+    // ---- catalog editor
+    void AddMBReqs1Click(TObject* Sender);
+    void btnCloseReqClick(TObject* Sender);
+    void rbMBClick(TObject* Sender);
+    void rbRankClick(TObject* Sender);
+    void rbOtherClick(TObject* Sender);
+    void btnAddReqClick(TObject* Sender);
+    void cboMBsClick(TObject* Sender);
+    void lbReqlistMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void lbReqlistKeyUp(TObject* Sender, unsigned short& Key, TShiftState Shift);
+    void btnAddNewReqClick(TObject* Sender);
+    void btnSaveReqClick(TObject* Sender);
+    void DeleteMbReqClick(TObject* Sender);
+    void btnUpdateReqClick(TObject* Sender);
+
+    // ---- the scout file and its sections
+    void ExtractSection(const AnsiString& name);
+    void StoreSection(const AnsiString& spec);
+    void LoadScoutFile(const AnsiString& name);
+    AnsiString TagValue(const AnsiString& line, const AnsiString& tag);
+    AnsiString PadText(const AnsiString& text, int width, bool left);
+    // ---- saving and clearing
+    void SaveCurrentScout();
+    void ClearScoutForm();
+    // ---- scout list
+    void RefreshScoutList(int mode);
+    int AgeGroupOf(const AnsiString& fileName);
+    AnsiString ReadFileTag(const AnsiString& fileName, const AnsiString& tag);
+    // ---- loading
+    AnsiString RankStatus(const AnsiString& section);
+    void FillAwardLists();
+    // ---- requirement sheet
+    void ShowAwardSheet(const AnsiString& title, const AnsiString& name, const AnsiString& kind);
+    void ParseAwardSection();
+    void ClearSheet();
+    void RowChanged(TObject* Sender);
+    void StoreRow(int row, bool withDate);
+    AnsiString PickDate(const AnsiString& text);
+    // ---- catalog editor
+    void FillCatalogList();
+
+    // ---- member data, in the order of the design
+    char CatalogLines[MaxRequirements + 1][4000] = {};
+    char ReqFullText[MaxRequirements + 1][4000] = {};
+    char ReqShortText[MaxRequirements + 1][150] = {};
+    char ReqNumber[MaxRequirements + 1][50] = {};
+    char ReqDate[MaxRequirements + 1][20] = {};
+    char ReqCounselor[MaxRequirements + 1][20] = {};
+    TPanel* RowPanel[SheetRows] = {};
+    TLabel* RowNumberLabel[SheetRows] = {};
+    TLabel* RowTextLabel[SheetRows] = {};
+    TEdit* RowCounselorEdit[SheetRows] = {};
+    TEdit* RowDateEdit[SheetRows] = {};
+    TShape* RowStatusShape[SheetRows] = {};
+    int CatalogSelIndex = 0;
+    int CatalogCount = 0;
+    int SheetScroll = 0;
+    int SheetCount = 0;
+    int SheetMaxScroll = 0;
+    AnsiString FieldSep;
+    bool RowsLive = false;
+    AnsiString CatalogKind;
+    AnsiString CurrentScout;
+    bool ResetAfterSave = false;
+    int ListMode = 0;
+    bool RowsBuilt = false;
+    int AttendanceMatrix[300][401] = {};
+    TDateTime WeekReference = 0;
+};
+
+extern TForm1* Form1;
+
+#endif
