@@ -1,4 +1,5 @@
 # Writes OUT: one C++ character array per form description in INPUTS.
+string(REPLACE "|" ";" INPUTS "${INPUTS}")
 set(content "// Generated from the form descriptions; do not edit.\n")
 foreach(f ${INPUTS})
   get_filename_component(stem "${f}" NAME_WE)

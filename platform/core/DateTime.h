@@ -27,6 +27,9 @@ void SetShortDateFormat(const AnsiString& format);
 // Reads LC_TIME's date format (nl_langinfo D_FMT); a two-digit year is widened
 // to four digits; the C/POSIX locale gives MM/dd/yyyy.
 void InitShortDateFormatFromLocale();
+// The format letters for a C library date format ("%d.%m.%Y" gives
+// "dd.MM.yyyy"); "" when it does not name day, month and year.
+AnsiString ShortDateFormatFromStrftime(const AnsiString& pattern);
 
 AnsiString DateToStr(TDateTime value);
 // Date followed by a blank and the time (h:mm:ss) when the value has a time of day.

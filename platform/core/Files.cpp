@@ -1,1 +1,221 @@
-// (being written)
+// Files of the data folder: existence checks, listing by mask, and whole-file
+// reading and writing. Every write goes to a temporary file in the target's
+// folder and is renamed over the target, so the old file survives any failure.
+#include "platform/core/Files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/core/Exceptions.h"
+#include "platform/core/Strings.h"
+
+namespace {
+
+bool StatPath(const AnsiString& path, struct stat& info) { return ::stat(NativePath(path).c_str(), &info) == 0; }
+
+// Closes a file descriptor when it goes out of scope.
+struct FdCloser {
+    int fd;
+    ~FdCloser() {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+// Reads a whole file; on failure returns false with errno set.
+bool ReadNative(const AnsiString& path, std::string& bytes) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    FdCloser closer{fd};
+    std::string result;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        result.append(buffer, static_cast<size_t>(n));
+    }
+    bytes = std::move(result);
+    return true;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Creates a new, unique temporary file beside target ("name.~tmp<pid>-<n>").
+int CreateTemporaryBeside(const AnsiString& target, AnsiString& tempName) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = target + ".~tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+void SyncFolderOf(const AnsiString& path) {
+    size_t slash = path.rfind('/');
+    AnsiString folder = slash == AnsiString::npos ? AnsiString(".") : (slash == 0 ? AnsiString("/") : path.substr(0, slash));
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);  // best effort: the rename is already done
+        ::close(fd);
+    }
+}
+
+[[noreturn]] void ThrowCreateError(const AnsiString& fileName, int error) {
+    throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(error));
+}
+
+char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Wildcard matching ("*" spans any run, "?" one character) with one
+// backtrack point for the last "*".
+bool MatchWildcards(const AnsiString& name, const AnsiString& mask) {
+    size_t n = 0, m = 0;
+    size_t starMask = AnsiString::npos, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == '*') {
+            starMask = m++;
+            starName = n;
+        } else if (m < mask.size() && (mask[m] == '?' || FoldCase(mask[m]) == FoldCase(name[n]))) {
+            ++m;
+            ++n;
+        } else if (starMask != AnsiString::npos) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') ++m;
+    return m == mask.size();
+}
+
+}  // namespace
+
+AnsiString NativePath(const AnsiString& path) {
+    AnsiString result = path;
+    std::replace(result.begin(), result.end(), '\\', '/');
+    return result;
+}
+
+bool FileExists(const AnsiString& fileName) {
+    struct stat info;
+    return StatPath(fileName, info) && S_ISREG(info.st_mode);
+}
+
+bool DeleteFile(const AnsiString& fileName) { return ::unlink(NativePath(fileName).c_str()) == 0; }
+
+bool DirectoryExists(const AnsiString& dir) {
+    struct stat info;
+    return StatPath(dir, info) && S_ISDIR(info.st_mode);
+}
+
+bool CreateDir(const AnsiString& dir) { return ::mkdir(NativePath(dir).c_str(), 0777) == 0; }
+
+AnsiString GetCurrentDir() {
+    std::string buffer(4096, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) return AnsiString();
+        buffer.resize(buffer.size() * 2);
+    }
+    return AnsiString(buffer.c_str());
+}
+
+bool SetCurrentDir(const AnsiString& dir) { return ::chdir(NativePath(dir).c_str()) == 0; }
+
+bool MatchesMask(const AnsiString& name, const AnsiString& mask) {
+    // "*.*" means every file, names without an extension included.
+    if (mask == "*.*") return true;
+    return MatchWildcards(name, mask);
+}
+
+std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir) {
+    // A mask may carry a folder part of its own ("Trailbook\*.txt").
+    AnsiString folder = NativePath(dir);
+    AnsiString namePattern = NativePath(mask);
+    size_t slash = namePattern.rfind('/');
+    if (slash != AnsiString::npos) {
+        AnsiString maskFolder = namePattern.substr(0, slash);
+        folder = (!maskFolder.empty() && maskFolder[0] == '/') ? maskFolder : folder + "/" + maskFolder;
+        namePattern = namePattern.substr(slash + 1);
+    }
+
+    std::vector<AnsiString> names;
+    DIR* handle = ::opendir(folder.c_str());
+    if (!handle) return names;
+    while (const dirent* entry = ::readdir(handle)) {
+        AnsiString name = entry->d_name;
+        if (!MatchesMask(name, namePattern)) continue;
+        struct stat info;
+        if (::stat((folder + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.push_back(name);
+    }
+    ::closedir(handle);
+    std::sort(names.begin(), names.end(), [](const AnsiString& a, const AnsiString& b) {
+        int order = CompareText(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
+
+bool ReadWholeFile(const AnsiString& fileName, std::string& bytes) { return ReadNative(NativePath(fileName), bytes); }
+
+std::string ReadWholeFileOrThrow(const AnsiString& fileName) {
+    std::string bytes;
+    if (!ReadNative(NativePath(fileName), bytes))
+        throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
+    return bytes;
+}
+
+void WriteWholeFile(const AnsiString& fileName, const std::string& bytes) {
+    const AnsiString target = NativePath(fileName);
+    AnsiString tempName;
+    int fd = CreateTemporaryBeside(target, tempName);
+    if (fd < 0) ThrowCreateError(fileName, errno);
+
+    // Keep the permissions of a file that is being replaced.
+    struct stat old;
+    bool ok = true;
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(tempName.c_str());
+        ThrowCreateError(fileName, error);
+    }
+    SyncFolderOf(target);
+}
+
+void CopyWholeFile(const AnsiString& from, const AnsiString& to) { WriteWholeFile(to, ReadWholeFileOrThrow(from)); }

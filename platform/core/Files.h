@@ -26,6 +26,9 @@ bool MatchesMask(const AnsiString& name, const AnsiString& mask);
 
 // Whole-file helpers. ReadWholeFile returns false when the file cannot be read.
 bool ReadWholeFile(const AnsiString& fileName, std::string& bytes);
+// The same, but a file that cannot be read throws EFOpenError
+// "Cannot open file "name". reason".
+std::string ReadWholeFileOrThrow(const AnsiString& fileName);
 // Writes bytes to a temporary file in the same folder and renames it over
 // fileName, so a failed or interrupted write never leaves a half-written file.
 // Throws EFCreateError "Cannot create file "name". reason" on failure.

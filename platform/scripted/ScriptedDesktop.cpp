@@ -1,1 +1,67 @@
-// (being written)
+// A desktop without a display: answers from queues, records what was shown.
+#include "platform/scripted/ScriptedDesktop.h"
+
+#include "platform/vcl/Forms.h"
+
+void ScriptedDesktop::ShowMessage(const AnsiString& caption, const AnsiString& text) {
+    MessageCaptions.push_back(caption);
+    Messages.push_back(text);
+}
+
+bool ScriptedDesktop::InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) {
+    Inputs.push_back({caption, prompt, value});
+    if (inputAnswers_.empty()) {
+        Unexpected.push_back("input: " + prompt);
+        return false;
+    }
+    std::optional<AnsiString> answer = std::move(inputAnswers_.front());
+    inputAnswers_.pop_front();
+    if (!answer) return false;
+    value = *answer;
+    return true;
+}
+
+void ScriptedDesktop::ShowForm(TForm* form) { (void)form; }
+void ScriptedDesktop::HideForm(TForm* form) { (void)form; }
+
+int ScriptedDesktop::ShowModal(TForm* form) {
+    ModalForms.push_back(form->ClassName());
+    form->Activate();
+    int result = mrCancel;
+    if (modalAnswers_.empty()) {
+        Unexpected.push_back("modal: " + form->ClassName());
+    } else {
+        auto answer = std::move(modalAnswers_.front());
+        modalAnswers_.pop_front();
+        result = answer(form);
+    }
+    form->SetModalResult(result);
+    return result;
+}
+
+void ScriptedDesktop::RunMessageLoop(TForm* mainForm) {
+    if (mainForm && !mainForm->Visible()) mainForm->Show();
+}
+
+void ScriptedDesktop::PrintLines(const AnsiString& title, const TFont& font, const std::vector<AnsiString>& lines) {
+    if (!PrinterAvailable) throw EPrinter("There is no default printer");
+    PrintJobs.push_back({title, font.Name(), font.Height(), lines});
+}
+
+bool ScriptedDesktop::ShellExecute(const AnsiString& program, const AnsiString& parameters) {
+    ShellCalls.emplace_back(program, parameters);
+    return ShellSucceeds;
+}
+
+bool ScriptedDesktop::ShowHelpFile(const AnsiString& path) {
+    HelpShown.push_back(path);
+    return true;
+}
+
+bool ScriptedDesktop::IsIconic(TForm* form) { return form->WindowState() == wsMinimized; }
+bool ScriptedDesktop::IsZoomed(TForm* form) { return form->WindowState() == wsMaximized; }
+RECT ScriptedDesktop::WindowRect(TForm* form) { return FormWindowRect(form); }
+
+void ScriptedDesktop::MoveWindow(TForm* form, int x, int y, int width, int height) {
+    MoveFormWindow(form, x, y, width, height);
+}

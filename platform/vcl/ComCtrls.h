@@ -15,6 +15,8 @@ public:
     void SetWordWrap(bool v) { wordWrap_ = v; }
     bool PlainText() const { return plainText_; }
     void SetPlainText(bool v) { plainText_ = v; }
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle v) { scrollBars_ = v; }
     // Prints the lines in the control's font on the default printer, with
     // caption as the job title; EPrinter when no printer can be reached.
     void Print(const AnsiString& caption);
@@ -23,6 +25,7 @@ private:
     std::unique_ptr<TStrings> lines_;
     bool wordWrap_ = true;
     bool plainText_ = false;
+    TScrollStyle scrollBars_ = ssNone;
 };
 
 class TMonthCalendar : public TWinControl {

@@ -105,6 +105,8 @@ public:
     void Changed(PeerProp what) { if (peer_) peer_->Changed(what); }
 
 protected:
+    // Sets Visible without telling the desktop (a form run modally).
+    void SetVisibleFlag(bool v) { visible_ = v; }
     // Text changes go through here so that edits can raise OnChange.
     virtual void SetTextValue(const AnsiString& v) {
         if (v == text_) return;
@@ -114,7 +116,11 @@ protected:
     AnsiString text_;
 
 private:
+    friend class TWinControl;
     void FontChanged();
+    // Copies the parent's font (ParentFont) and passes it on to the children.
+    void FollowParentFont();
+    bool followingParent_ = false;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TWinControl* parent_ = nullptr;
     bool visible_ = true;
@@ -181,6 +187,9 @@ private:
     int tabOrder_ = -1;
     bool tabStop_ = false;
 };
+
+// True while the component, or the form that owns it, reads its description.
+bool IsLoading(const TComponent* component);
 
 // The control that has the keyboard focus, if any.
 TWinControl* FocusedControl();

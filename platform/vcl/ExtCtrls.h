@@ -89,9 +89,9 @@ class TTimer : public TComponent {
 public:
     explicit TTimer(TComponent* owner) : TComponent(owner) {}
     int Interval() const { return interval_; }
-    void SetInterval(int v) { interval_ = v; }
+    void SetInterval(int v) { interval_ = v; if (peer_) peer_->Changed(PeerProp::Structure); }
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v) { enabled_ = v; }
+    void SetEnabled(bool v) { enabled_ = v; if (peer_) peer_->Changed(PeerProp::Enabled); }
     TNotifyEvent OnTimer;
 
 private:

@@ -41,7 +41,8 @@ public:
     TPosition Position() const { return position_; }
     void SetPosition(TPosition v) { position_ = v; }
     TMainMenu* Menu() const { return menu_; }
-    void SetMenu(TMainMenu* v) { menu_ = v; Changed(PeerProp::Menu); }
+    // While the description is read the client size is kept, else the outer size.
+    void SetMenu(TMainMenu* v);
     int PixelsPerInch() const { return pixelsPerInch_; }
     void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
     int TextHeight() const { return textHeight_; }
@@ -55,6 +56,11 @@ public:
 
     void Show();
     void Hide();
+    // Visible from code shows or hides the form on the desktop.
+    void SetVisible(bool v) override;
+    // The components written inside the form's description: the
+    // non-visual ones (menu, timer) first, then the controls.
+    std::vector<TComponent*> ChildComponents() const override;
     // Runs the form modally; returns the modal result that closed it.
     int ShowModal();
     int ModalResult() const { return modalResult_; }
@@ -162,6 +168,11 @@ extern TScreen* Screen;
 void InitApplication();
 // Frees them (tests, end of program).
 void DoneApplication();
+
+// Window answers from a form's model, for desktops without real windows.
+RECT FormWindowRect(const TForm* form);
+// Sets the form's bounds; a new size sends WM_SIZE to its window, if it has one.
+void MoveFormWindow(TForm* form, int x, int y, int width, int height);
 
 // Message and input boxes; the application's title is their caption.
 void ShowMessage(const AnsiString& text);

@@ -74,9 +74,14 @@ private:
     int pixelsPerInch_ = 96;
 };
 
+// Brush styles are read from form descriptions and kept; controls paint solid.
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
 class TBrush : public TPersistent {
     TB_DECLARE_CLASS()
 public:
+    TBrushStyle Style() const { return style_; }
+    void SetStyle(TBrushStyle v) { if (v != style_) { style_ = v; if (OnChange) OnChange(); } }
     TColor Color() const { return color_; }
     void SetColor(TColor v) { if (v != color_) { color_ = v; if (OnChange) OnChange(); } }
     void Assign(const TPersistent& source) override;
@@ -84,6 +89,7 @@ public:
 
 private:
     TColor color_ = clWhite;
+    TBrushStyle style_ = bsSolid;
 };
 
 // A decoded picture: 8-bit RGB pixels, row by row.
@@ -109,8 +115,9 @@ private:
 class TPicture : public TPersistent {
     TB_DECLARE_CLASS()
 public:
-    // Loads a JPEG file (.jpg, .jpeg); any other or undecodable file raises
-    // EInvalidGraphic and leaves the picture empty.
+    // Loads a JPEG file (recognised by its content, whatever its name); any
+    // other or undecodable file raises EInvalidGraphic and leaves the picture
+    // as it was. OnChange follows a successful load.
     void LoadFromFile(const AnsiString& fileName);
     void Clear() { data_ = TImageData(); Changed(); }
     const TImageData& Data() const { return data_; }

@@ -43,7 +43,7 @@ public:
     void CellEdited(int col, int row, const AnsiString& value);
 
 private:
-    void Resize();
+    void ResizeCells();
     int colCount_ = 5, rowCount_ = 5, fixedRows_ = 1, fixedCols_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     int row_ = 1, col_ = 1;

@@ -138,6 +138,9 @@ public:
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int v) { maxLength_ = v; Changed(PeerProp::MaxLength); }
     void Clear() { items_->Clear(); SetText(""); }
+    // Text typed by the user: the selection becomes the item of exactly that
+    // text, or none (the text stays).
+    void SetTypedText(const AnsiString& v);
     TNotifyEvent OnChange;
     virtual void Change() { if (OnChange) OnChange(this); }
 
