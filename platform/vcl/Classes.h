@@ -61,12 +61,21 @@ public:
     TComponent* Root() const { return root_; }
     // Component references (Menu = MainMenu1) are resolved after the whole
     // description has been read.
-    void AddFixup(std::function<void()> fixup) { fixups_.push_back(std::move(fixup)); }
+    void AddFixup(std::function<void()> fixup) { fixups_.push_back({line_, std::move(fixup)}); }
+    // Runs the fixups in the order added; a failing one throws EReadError
+    // naming the line that asked for it.
     void RunFixups();
+    // The line of the description being read, kept with each fixup.
+    void SetLine(int line) { line_ = line; }
 
 private:
+    struct Fixup {
+        int line;
+        std::function<void()> run;
+    };
     TComponent* root_;
-    std::vector<std::function<void()>> fixups_;
+    int line_ = 0;
+    std::vector<Fixup> fixups_;
 };
 
 // DefineProperties: a component names extra values that it streams itself.

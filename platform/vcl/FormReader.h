@@ -16,7 +16,8 @@
 // of its name when there is one. Properties are set in the order written,
 // events bound to root's methods, unknown properties offered to the
 // component's DefineProperties, and Loaded called on every component after the
-// whole description is read. Errors throw EReadError naming the line.
+// whole description is read (the root first, then the others in reading
+// order). Errors throw EReadError "Line N: message".
 void ReadComponentText(const AnsiString& text, TComponent* root);
 
 // Writes a component and the components inside it back as a description.

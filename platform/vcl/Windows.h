@@ -54,6 +54,18 @@ inline LPARAM MAKELPARAM(unsigned lo, unsigned hi) { return (LPARAM)(uint32_t)((
 inline unsigned LOWORD(uintptr_t v) { return v & 0xFFFF; }
 inline unsigned HIWORD(uintptr_t v) { return (v >> 16) & 0xFFFF; }
 
+class TWinControl;
+
+// The handle registry: a control's window handle, made on first use, starts
+// with defaultProc as its window procedure. Handles are never reused, so a
+// released handle is no window any more.
+HWND AllocateWindowHandle(TWinControl* control, WNDPROC defaultProc);
+void ReleaseWindowHandle(HWND wnd);
+// The control behind a handle; nullptr for a released or unknown handle.
+TWinControl* FindControl(HWND wnd);
+
+// Passes the message to every call-window-procedure hook (the newest first),
+// then to the window's current procedure; 0 for no window.
 LRESULT SendMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProc(WNDPROC proc, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
