@@ -26,4 +26,9 @@ public:
 
 extern TAddDlg* AddDlg;
 
+// Adds to names the catalog name of each file name that holds "." + kind,
+// letters compared without regard to case: the text before the first such
+// occurrence. Files whose name would be empty are left out.
+void AddCatalogNames(TStrings& names, const TStrings& files, const AnsiString& kind);
+
 #endif

@@ -183,6 +183,63 @@ public:
     // ---- catalog editor
     void FillCatalogList();
 
+    // ---- helpers of the sheet, catalog editor and awards
+private:
+    // Stores the open sheet (if any) back into its section of masterlist,
+    // with today's date in <Updated>; saving uses it too.
+    void StoreOpenSheet();
+    // The section spec under which the open sheet is stored ("Secondclass*", "Camping*Mb").
+    AnsiString OpenSheetSpec();
+    void FillRow(int row, int requirement);
+    void ShowFullText(int requirement);
+    void PageRows(int direction);
+    void AddAward(const AnsiString& kind);
+    void OpenAwardSheet(TComboBox* list, const AnsiString& kind);
+    // Length limits and refused characters of the sheet's and the editor's fields.
+    void GuardSheetFields();
+    void GuardEditorFields();
+    AnsiString EditorCatalogKind();
+    bool CatalogOpen() const { return CatalogLines[0][0] != '\0'; }
+    int FindCatalogLine(const AnsiString& number);
+    void ShowCatalogLine(int index);
+    void EmptyCatalogEditor();
+    // Why a name cannot name a catalog or an award section; "" when it can.
+    static AnsiString NameRefusal(const AnsiString& name);
+    // A catalog line's number, short and full description, split at the first two separators.
+    struct CatalogFields { AnsiString number, shortText, fullText; };
+    static CatalogFields SplitCatalogLine(const AnsiString& line, const AnsiString& separator);
+    // Copies text into a fixed field, cut to what the field holds.
+    static void CopyField(char* field, size_t size, const AnsiString& text);
+    // Adds a full description to a memo's lines, one line per piece between
+    // bars; the text ends at its first control character or non-ASCII byte.
+    static void AddBarLines(TStrings* lines, const AnsiString& text);
+
+    // ---- helpers of the scout file and window
+private:
+    // The lines of the first section named name in masterlist, trimmed or as stored.
+    std::vector<AnsiString> SectionLines(const AnsiString& name, bool trimmed);
+    // Writes the loaded scout's files; false when the scout file could not be
+    // written (reported; the scout stays loaded and nothing is cleared).
+    bool WriteCurrentScout();
+    // The positions, camps and service lists (ListMode 0, 1, 2).
+    void StoreListSection(int mode);
+    void FetchListSection(int mode);
+    void ShowListMode(int mode);
+    void SwitchListMode(int mode);
+    AnsiString ListEntryFromFields();
+    void ClearListFields();
+    // The requirement rows built at start-up and freed at close.
+    void BuildRequirementRows();
+    void FreeRequirementRows();
+    // Fills the personal fields from the <Scout> section.
+    void ShowPersonalSection();
+
+public:
+    // Saves and unloads the loaded scout, as every command that leaves a
+    // scout must; false when the save failed (reported) and the scout stays
+    // loaded, so that the command stops and nothing typed is lost.
+    bool SaveAndUnload();
+
     // ---- member data, in the order of the design
     char CatalogLines[MaxRequirements + 1][4000] = {};
     char ReqFullText[MaxRequirements + 1][4000] = {};

@@ -1,0 +1,108 @@
+// The window of a shown form: a frame (or a dialog while it runs modally)
+// whose client area holds the peers of the form's controls. It keeps the
+// model's size and position in step with the window and sends the form's
+// window procedure the size messages.
+#ifndef TRAILBOOK_PLATFORM_WXFORM_H
+#define TRAILBOOK_PLATFORM_WXFORM_H
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "platform/wx/WxPeers.h"
+
+class WxFormWindow : public ControlPeer {
+public:
+    WxFormWindow(TForm* form, bool modal);
+    ~WxFormWindow() override;
+    WxFormWindow(const WxFormWindow&) = delete;
+    WxFormWindow& operator=(const WxFormWindow&) = delete;
+
+    TForm* Model() const { return form_; }
+    bool IsModalWindow() const { return modal_; }
+    wxTopLevelWindow* Top() const { return top_.get(); }
+    wxWindow* Client() const { return client_; }
+    bool Alive() const { return top_ != nullptr; }
+
+    // Shows the window: places it, asks the size limits, sends WM_SHOWWINDOW
+    // the first time, shows it and reports its size.
+    void ShowWindow();
+    void HideWindow();
+    // Runs the dialog modally until the model's ModalResult is set or the
+    // window is hidden; returns the modal result.
+    int RunModal();
+    // Ends a modal run whose form has a modal result (called after input).
+    void EndModalIfDone();
+    bool InModalLoop() const { return inModalLoop_; }
+
+    // The form's own peer.
+    void Changed(PeerProp what) override;
+    void ModelDestroyed() override;
+
+    // Peers of controls (and their children), created under the container of the parent.
+    void AddControl(TControl* control);
+    void RemovePeer(TControl* control);
+    WxPeer* PeerOf(TComponent* model) const;
+    // A peer whose model went away: parked until the next idle time, then deleted.
+    void Retire(TComponent* model);
+    wxWindow* ContainerOf(TWinControl* parent) const;
+
+    // Window questions.
+    RECT WindowRect() const;
+    void MoveWindow(int x, int y, int width, int height);
+
+    // Menu bar.
+    void MenuItemChanged(TMenuItem* item);
+    void ScheduleMenuRebuild();
+
+    // Keyboard focus on the control with the smallest tab order.
+    void FocusFirstControl();
+    // Detaches every peer from its model and destroys the window.
+    void Dispose();
+
+private:
+    void CreateTop();
+    void PrepareShow();
+    void AfterShown();
+    void CreatePeers(TWinControl* parent, wxWindow* container);
+    void CreateTimers();
+    void SortTabOrder(TWinControl* parent);
+    void BuildMenuBar();
+    wxMenu* BuildMenu(TMenuItem* item);
+    void EnsureMenuPeer(TMenuItem* item);
+    void ApplyBounds();
+    void ApplyWindowState();
+    void AskSizeLimits();
+    // The window's size changed (or was set from the model): updates the
+    // model, sends WM_SIZE, then asks the size limits again.
+    void ReportSize();
+    int FrameDx() const;
+    int FrameDy() const;
+    void OnSize(wxSizeEvent& event);
+    void OnMove(wxMoveEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void OnActivate(wxActivateEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnMenu(wxCommandEvent& event);
+    void CleanUpRetired();
+    TButton* FindButton(TWinControl* parent, bool wantDefault) const;
+
+    TForm* form_;
+    bool modal_;
+    wxWeakRef<wxTopLevelWindow> top_;
+    WxContainerWindow* client_ = nullptr;
+    std::map<TComponent*, std::unique_ptr<WxPeer>> peers_;
+    std::vector<std::unique_ptr<WxPeer>> retired_;
+    std::map<int, TMenuItem*> menuIds_;
+    std::map<TMenuItem*, int> menuItemIds_;
+    int nextMenuId_ = 0;
+    bool shownOnce_ = false;
+    bool syncing_ = false;          // the model is being updated from the window
+    bool inModalLoop_ = false;
+    bool menuRebuildPending_ = false;
+    bool cleanupPending_ = false;
+    wxSize reportedClient_{-1, -1};
+    int reportedState_ = -1;
+};
+
+#endif

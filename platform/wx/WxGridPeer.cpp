@@ -1,0 +1,185 @@
+// TStringGrid on wxGrid: the grid reads its cells straight from the model
+// through a table; the first fixed row and column are the grid's headings.
+#include "platform/wx/WxForm.h"
+#include "platform/wx/WxPeers.h"
+
+#include <wx/grid.h>
+
+namespace {
+
+class ModelTable : public wxGridTableBase {
+public:
+    explicit ModelTable(TStringGrid* grid) : grid_(grid) {}
+    void Detach() { grid_ = nullptr; }
+
+    // Model rows and columns taken by the headings (0 or 1).
+    int HeadRows() const { return grid_ && grid_->FixedRows() > 0 ? 1 : 0; }
+    int HeadCols() const { return grid_ && grid_->FixedCols() > 0 ? 1 : 0; }
+
+    int GetNumberRows() override { return grid_ ? std::max(0, grid_->RowCount() - HeadRows()) : 0; }
+    int GetNumberCols() override { return grid_ ? std::max(0, grid_->ColCount() - HeadCols()) : 0; }
+    wxString GetValue(int row, int col) override {
+        return grid_ ? ToWx(grid_->Cells(col + HeadCols(), row + HeadRows())) : wxString();
+    }
+    void SetValue(int row, int col, const wxString& value) override {
+        TStringGrid* grid = grid_;
+        if (!grid) return;
+        int c = col + HeadCols(), r = row + HeadRows();
+        AnsiString text = FromWx(value);
+        RunInput([grid, c, r, text] { UserInput::EditCell(grid, c, r, text); });
+    }
+    bool IsEmptyCell(int row, int col) override { return GetValue(row, col).empty(); }
+    wxString GetColLabelValue(int col) override {
+        return grid_ && HeadRows() ? ToWx(grid_->Cells(col + HeadCols(), 0)) : wxString();
+    }
+    wxString GetRowLabelValue(int row) override {
+        return grid_ && HeadCols() ? ToWx(grid_->Cells(0, row + HeadRows())) : wxString();
+    }
+    // Further fixed rows and columns are shown read-only in the heading colour.
+    wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) override {
+        if (grid_ && (row + HeadRows() < grid_->FixedRows() || col + HeadCols() < grid_->FixedCols())) {
+            auto* attr = new wxGridCellAttr;
+            attr->SetReadOnly();
+            attr->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+            return attr;
+        }
+        return wxGridTableBase::GetAttr(row, col, kind);
+    }
+
+private:
+    TStringGrid* grid_;
+};
+
+class GridPeer : public WxWidgetPeer {
+public:
+    GridPeer(WxFormWindow& form, TStringGrid* model, wxWindow* parent) : WxWidgetPeer(form, model) {
+        grid_ = new wxGrid(parent, wxID_ANY, wxPoint(model->Left(), model->Top()),
+                           wxSize(model->Width(), model->Height()), wxWANTS_CHARS);
+        table_ = new ModelTable(model);
+        grid_->SetTable(table_, true);
+        rows_ = table_->GetNumberRows();
+        cols_ = table_->GetNumberCols();
+        grid_->SetColLabelAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
+        grid_->SetRowLabelAlignment(wxALIGN_LEFT, wxALIGN_CENTRE);
+        grid_->DisableDragRowSize();
+        Attach(grid_);
+        grid_->Bind(wxEVT_GRID_SELECT_CELL, [this](wxGridEvent& e) {
+            e.Skip();
+            auto* grid = static_cast<TStringGrid*>(model_);
+            if (applying_ || !grid) return;
+            // The current cell is state the program reads (the row to delete).
+            applying_ = true;
+            grid->SetRow(e.GetRow() + table_->HeadRows());
+            grid->SetCol(e.GetCol() + table_->HeadCols());
+            applying_ = false;
+        });
+        grid_->Bind(wxEVT_GRID_COL_SIZE, [this](wxGridSizeEvent& e) {
+            e.Skip();
+            auto* grid = static_cast<TStringGrid*>(model_);
+            if (applying_ || !grid) return;
+            applying_ = true;
+            grid->SetColWidths(e.GetRowOrCol() + table_->HeadCols(), grid_->GetColSize(e.GetRowOrCol()));
+            applying_ = false;
+        });
+    }
+
+    ~GridPeer() override {
+        if (widget_) table_->Detach();
+    }
+
+    void Detach() override {
+        if (widget_) table_->Detach();
+        WxWidgetPeer::Detach();
+    }
+
+    void SyncAll() override {
+        WxWidgetPeer::SyncAll();
+        for (PeerProp p : {PeerProp::Structure, PeerProp::RowHeight, PeerProp::ColWidths, PeerProp::Selection})
+            Changed(p);
+    }
+
+    void Changed(PeerProp what) override {
+        auto* grid = static_cast<TStringGrid*>(model_);
+        if (!grid || !widget_) return;
+        switch (what) {
+            case PeerProp::Structure:
+            case PeerProp::Cells:
+            case PeerProp::Items:
+                if (FollowShape()) {
+                    ApplyOptions();
+                    Changed(PeerProp::ColWidths);
+                    Changed(PeerProp::RowHeight);
+                }
+                if (what == PeerProp::Structure) ApplyOptions();
+                grid_->Refresh();
+                break;
+            case PeerProp::ColWidths:
+                applying_ = true;
+                grid_->BeginBatch();
+                if (table_->HeadCols())
+                    grid_->SetRowLabelSize(grid->ColWidths(0));
+                else
+                    grid_->SetRowLabelSize(0);
+                for (int c = 0; c < cols_; ++c) grid_->SetColSize(c, grid->ColWidths(c + table_->HeadCols()));
+                grid_->EndBatch();
+                applying_ = false;
+                break;
+            case PeerProp::RowHeight:
+                grid_->SetDefaultRowSize(grid->DefaultRowHeight(), true);
+                grid_->SetColLabelSize(table_->HeadRows() ? grid->DefaultRowHeight() : 0);
+                break;
+            case PeerProp::Selection: {
+                int r = grid->Row() - table_->HeadRows(), c = grid->Col() - table_->HeadCols();
+                if (applying_ || r < 0 || c < 0 || r >= rows_ || c >= cols_) break;
+                applying_ = true;
+                grid_->SetGridCursor(r, c);
+                applying_ = false;
+                break;
+            }
+            default: WxWidgetPeer::Changed(what);
+        }
+    }
+
+private:
+    // Tells the grid how many rows and columns the model has now; true when they changed.
+    bool FollowShape() {
+        int rows = table_->GetNumberRows(), cols = table_->GetNumberCols();
+        if (rows == rows_ && cols == cols_) return false;
+        if (grid_->IsCellEditControlEnabled()) grid_->DisableCellEditControl();
+        Notify(rows, rows_, wxGRIDTABLE_NOTIFY_ROWS_APPENDED, wxGRIDTABLE_NOTIFY_ROWS_DELETED);
+        Notify(cols, cols_, wxGRIDTABLE_NOTIFY_COLS_APPENDED, wxGRIDTABLE_NOTIFY_COLS_DELETED);
+        return true;
+    }
+
+    void Notify(int now, int& known, int appended, int deleted) {
+        if (now > known) {
+            wxGridTableMessage m(table_, appended, now - known);
+            grid_->ProcessTableMessage(m);
+        } else if (now < known) {
+            wxGridTableMessage m(table_, deleted, now, known - now);
+            grid_->ProcessTableMessage(m);
+        }
+        known = now;
+    }
+
+    void ApplyOptions() {
+        auto* grid = static_cast<TStringGrid*>(model_);
+        TGridOptions o = grid->Options();
+        grid_->EnableEditing((o & goEditing) != 0);
+        grid_->SetTabBehaviour((o & goTabs) ? wxGrid::Tab_Wrap : wxGrid::Tab_Leave);
+        grid_->EnableDragColSize((o & goColSizing) != 0);
+        grid_->EnableGridLines((o & (goVertLine | goHorzLine)) != 0);
+        grid_->SetSelectionMode((o & goRowSelect) ? wxGrid::wxGridSelectRows : wxGrid::wxGridSelectCells);
+    }
+
+    wxGrid* grid_;
+    ModelTable* table_;
+    int rows_ = 0, cols_ = 0;
+};
+
+}  // namespace
+
+WxPeer* NewGridPeer(WxFormWindow& form, TControl* control, wxWindow* parent) {
+    if (auto* x = dynamic_cast<TStringGrid*>(control)) return new GridPeer(form, x, parent);
+    return nullptr;
+}

@@ -1,0 +1,83 @@
+// Starting programs (Notepad standing for the desktop's text editor) and the
+// help viewer.
+#include "platform/wx/WxPeers.h"
+#include "platform/wx/WxServices.h"
+#include "platform/wx/WxSupport.h"
+
+#include <wx/html/htmlwin.h>
+#include <wx/utils.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace {
+
+bool OnPath(const AnsiString& program) {
+    if (program.empty()) return false;
+    if (program.find('/') != AnsiString::npos) return access(program.c_str(), X_OK) == 0;
+    const char* path = std::getenv("PATH");
+    AnsiString dirs = path ? path : "/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        size_t end = dirs.find(':', start);
+        if (end == AnsiString::npos) end = dirs.size();
+        AnsiString dir = dirs.substr(start, end - start);
+        if (!dir.empty() && access((dir + "/" + program).c_str(), X_OK) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+// The desktop's default application for plain text, as xdg-mime names it.
+AnsiString DefaultTextApplication() {
+    if (!OnPath("xdg-mime")) return "";
+    wxArrayString output, errors;
+    // wxExecute splits the command itself; no shell is involved.
+    if (wxExecute("xdg-mime query default text/plain", output, errors, wxEXEC_SYNC | wxEXEC_NODISABLE) != 0 ||
+        output.empty())
+        return "";
+    return FromWx(output[0].Trim().Trim(false));
+}
+
+wxWeakRef<wxFrame> helpViewer;
+
+}  // namespace
+
+bool StartProgram(const AnsiString& program, const AnsiString& parameters) {
+    EditorChoices choices;
+    if (IsNotepad(program) && SplitArguments(parameters).empty()) {
+        choices.desktopEntry = DefaultTextApplication();
+        if (const char* v = std::getenv("VISUAL")) choices.visual = v;
+        if (const char* e = std::getenv("EDITOR")) choices.editor = e;
+    }
+    choices.onPath = OnPath;
+    std::vector<AnsiString> command = CommandLineFor(program, parameters, choices);
+    if (command.empty()) return false;
+    std::vector<const char*> argv;
+    for (const auto& a : command) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+    return wxExecute(argv.data(), wxEXEC_ASYNC) > 0;
+}
+
+bool ShowHelpViewer(const AnsiString& path) {
+    std::string page;
+    if (!ReadWholeFile(path, page)) return false;
+    wxFrame* frame = helpViewer.get();
+    if (!frame) {
+        frame = new wxFrame(nullptr, wxID_ANY, "Trailbook Help", wxDefaultPosition, wxSize(720, 600));
+        auto* html = new wxHtmlWindow(frame, wxID_ANY);
+        html->SetRelatedFrame(frame, "%s");
+        helpViewer = frame;
+    }
+    auto* html = dynamic_cast<wxHtmlWindow*>(frame->GetChildren().GetFirst()->GetData());
+    if (!html) return false;
+    html->SetPage(ToWx(page));
+    frame->Show();
+    frame->Raise();
+    return true;
+}
+
+void CloseHelpViewer() {
+    if (wxFrame* frame = helpViewer.get()) frame->Destroy();
+}

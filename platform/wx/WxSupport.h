@@ -1,0 +1,42 @@
+// Decisions of the desktop that do not need a display: the abbreviated
+// language name of a locale, the command line that starts a program or the
+// text editor, and the pagination of printed lines.
+#ifndef TRAILBOOK_PLATFORM_WXSUPPORT_H
+#define TRAILBOOK_PLATFORM_WXSUPPORT_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using AnsiString = std::string;
+
+// "ENU" for "en_US.UTF-8", "DEU" for "de_DE", "JPN" for "ja" ...; "ENU" for
+// anything not in the table (C, POSIX, empty).
+AnsiString LanguageAbbreviation(const AnsiString& localeName);
+
+// The locale name the user runs under: LC_ALL, else LC_MESSAGES, else LANG.
+AnsiString UserLocaleName();
+
+// Splits a parameter string into arguments at blanks; double quotes group.
+std::vector<AnsiString> SplitArguments(const AnsiString& parameters);
+
+// True for the platform's plain-text editor, "Notepad.exe" or "notepad" in any case.
+bool IsNotepad(const AnsiString& program);
+
+// What the desktop offers to start the plain-text editor.
+struct EditorChoices {
+    AnsiString desktopEntry;                         // xdg-mime's default for text/plain, or ""
+    AnsiString visual, editor;                       // $VISUAL and $EDITOR
+    std::function<bool(const AnsiString&)> onPath;   // whether a program can be found
+};
+
+// The command line that runs program with parameters, Notepad standing for the
+// desktop's text editor (xdg-open with a file; without one the text/plain
+// application, $VISUAL/$EDITOR or a known editor). Empty when nothing can run it.
+std::vector<AnsiString> CommandLineFor(const AnsiString& program, const AnsiString& parameters,
+                                       const EditorChoices& choices);
+
+// How many pages lines take when perPage fit on one (at least one page).
+int PageCount(int lines, int perPage);
+
+#endif

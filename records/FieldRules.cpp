@@ -1,0 +1,40 @@
+#include "records/FieldRules.h"
+
+#include "platform/vcl/Controls.h"
+
+namespace {
+const AnsiString CurrentMark = "--Current--";
+
+bool PlainChar(unsigned char c) { return c >= 32 && c < 127 && c != '|'; }
+}  // namespace
+
+bool ElementChar(unsigned char c) { return PlainChar(c) && c != '<'; }
+
+bool EntryChar(unsigned char c) { return PlainChar(c); }
+
+void GuardElementField(TWinControl* control) {
+    if (control) control->AcceptChar = ElementChar;
+}
+
+void GuardEntryField(TWinControl* control) {
+    if (control) control->AcceptChar = EntryChar;
+}
+
+AnsiString ScoutNameRefusal(const AnsiString& trimmedName) {
+    if (trimmedName.empty() || trimmedName == "." || trimmedName == "..")
+        return "\"" + trimmedName + "\" cannot be a scout's name.";
+    for (unsigned char c : trimmedName)
+        if (c == '/' || c == '\\' || c < 32 || c == 127)
+            return "A scout's name may not hold \"/\", \"\\\" or control characters.";
+    return "";
+}
+
+AnsiString RestoreListEntry(const AnsiString& line) {
+    size_t first = line.find('\t');
+    if (first == AnsiString::npos) return "\t" + line + "\t";  // both outer fields were empty
+    if (line.find('\t', first + 1) != AnsiString::npos) return line;
+    // One TAB: one outer field was lost. The start was lost when the first
+    // field is the middle mark; otherwise the text was lost.
+    if (line.compare(0, first, CurrentMark) == 0) return "\t" + line;
+    return line + "\t";
+}

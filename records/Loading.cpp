@@ -1,0 +1,193 @@
+// Loading the scout picked in the scout list: its notes, picture and scout
+// file, the personal fields, the rank marks, the positions and the award lists.
+#include "records/Main.h"
+
+#include "records/LineReader.h"
+
+namespace {
+
+bool Begins(const AnsiString& s, const AnsiString& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
+
+// The value of a trimmed line that begins with openTag: the text after it, cut
+// before the first closeMark; "" when no closeMark follows.
+AnsiString ValueBefore(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark) {
+    AnsiString rest = line.substr(openTag.size(), 999);
+    size_t end = rest.find(closeMark);
+    return end == AnsiString::npos ? AnsiString() : rest.substr(0, end);
+}
+
+bool BeginsWithAny(const AnsiString& upper, std::initializer_list<const char*> prefixes) {
+    for (const char* prefix : prefixes)
+        if (Begins(upper, prefix)) return true;
+    return false;
+}
+
+}  // namespace
+
+void TForm1::cboSCTsClick(TObject*) {
+    const AnsiString name = cboSCTs->Text();
+    if (name.empty()) return;
+    AddMBReqs1->SetEnabled(false);
+    if (!SaveAndUnload()) {
+        cboSCTs->SetText(CurrentScout);  // the scout whose save failed stays loaded and shown
+        return;
+    }
+    ClearScoutForm();
+
+    // The scout file is read first: a scout whose file was not read is never loaded.
+    const AnsiString scoutFile = name + ".scout";
+    std::vector<AnsiString> lines;
+    if (!ReadKeptLines(scoutFile, LineKind::Scout, lines)) {
+        ShowMessage("Could not read " + scoutFile);
+        return;
+    }
+
+    const AnsiString notesFile = name + ".nts";
+    if (FileExists(notesFile)) {
+        try {
+            memoNotes->Lines()->LoadFromFile(notesFile);
+        } catch (const EInOutError& e) {
+            // Saving would overwrite the notes with an empty pane: do not load.
+            ShowMessage("Could not read " + notesFile + ": " + e.Message());
+            ClearScoutForm();
+            return;
+        }
+    }
+    CurrentScout = name;
+    ShowListMode(0);
+    SetCaption("Trailbook - " + name);
+
+    const AnsiString pictureFile = name + ".jpg";
+    imageScout->Hide();
+    if (FileExists(pictureFile)) {
+        try {
+            imageScout->Picture()->LoadFromFile(pictureFile);
+            imageScout->Refresh();
+            imageScout->Show();
+        } catch (const Exception&) {
+            imageScout->Picture()->Clear();  // a picture that cannot be decoded stays hidden
+        }
+    }
+
+    TStringList fileLines;
+    for (const AnsiString& line : lines) fileLines.Add(line);
+    masterlist->Items()->Assign(fileLines);
+
+    ShowPersonalSection();
+
+    struct RankMark {
+        const char* section;
+        TShape* mark;
+        TLabel* date;
+    };
+    const RankMark marks[] = {
+        {"Tenderfoot", shapeT, lblAdvT}, {"Secondclass", shape2, lblAdv2}, {"Firstclass", shapeF, lblAdvF},
+        {"Star", shapeS, lblAdvS},       {"Life", shapeL, lblAdvL},        {"Eagle", shapeE, lblAdvE},
+        {"Bronzepalm", shapeBP, lblAdvBP}, {"Goldpalm", shapeGP, lblAdvGP}, {"Silverpalm", shapeSP, lblAdvSP},
+    };
+    for (const RankMark& rank : marks) {
+        AnsiString status = RankStatus(rank.section);
+        char state = status.empty() ? ' ' : status[0];
+        bool known = state == 'p' || state == 'c';
+        rank.date->SetCaption(known ? status.substr(1, 99) : AnsiString());
+        rank.mark->Brush()->SetColor(state == 'p' ? clYellow : state == 'c' ? clGreen : clRed);
+    }
+
+    FetchListSection(0);
+    FillAwardLists();
+}
+
+void TForm1::ShowPersonalSection() {
+    struct Field {
+        TEdit* edit;
+        const char* tag;
+    };
+    const Field fields[] = {
+        {editGuardian, "Guardian"}, {editPatrol, "Patrol"},       {editTroop, "Troop"},     {editNickname, "Nickname"},
+        {editAddress, "Address"},   {editCity, "City"},           {editState, "State"},     {editZip, "Zip"},
+        {editPhone, "Phone"},       {dateBirthdate, "Birthdate"}, {dateMeddate, "Meddate"},
+    };
+    ExtractSection("Scout");
+    const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
+    // The first line, the <Updated> element as written, is not examined.
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const AnsiString line = Trim(lines[i]);
+        for (const Field& field : fields)
+            if (field.edit->Text().empty()) field.edit->SetText(TagValue(line, field.tag));
+        if (line.find("Medform") != AnsiString::npos) {
+            AnsiString value = TagValue(line, "Medform");
+            if (value == "1") rbMF1->SetChecked(true);
+            if (value == "2") rbMF2->SetChecked(true);
+            if (value == "3") rbMF3->SetChecked(true);
+        }
+        if (editEmail->Text().empty()) editEmail->SetText(TagValue(line, "Email"));
+    }
+}
+
+AnsiString TForm1::RankStatus(const AnsiString& section) {
+    AnsiString result;
+    ExtractSection(section);
+    const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
+    for (size_t i = 1; i < lines.size(); ++i) {
+        const AnsiString line = Trim(lines[i]);
+        if (Begins(line, "<Started>")) {
+            AnsiString value = ValueBefore(line, "<Started>", "</Started>");
+            if (!value.empty()) result = "p" + value;
+        } else if (Begins(line, "<Completed>")) {
+            AnsiString value = ValueBefore(line, "<Completed>", "</Completed>");
+            if (!value.empty()) result = "c" + value;
+        }
+    }
+    return result;
+}
+
+void TForm1::FillAwardLists() {
+    struct AwardKind {
+        const char* openPrefix;
+        const char* closePrefix;
+        TComboBox* inProgress;
+        TComboBox* earned;
+    };
+    const AwardKind kinds[] = {{"<Mb ", "</Mb ", cboMBi, cboMBe}, {"<Other ", "</Other ", cboOtheri, cboOthere}};
+    int eagleCount = 0;
+    bool lifeSaving = false, outdoor = false;
+    for (const AwardKind& kind : kinds) {
+        kind.inProgress->Items()->Clear();
+        kind.earned->Items()->Clear();
+        const AnsiString openPrefix = kind.openPrefix;
+        bool inside = false, started = false, completed = false;
+        AnsiString name;
+        for (const AnsiString& raw : masterlist->Items()->Lines()) {
+            const AnsiString line = Trim(raw);
+            if (!inside) {
+                if (Begins(line, openPrefix)) {
+                    inside = true;
+                    started = completed = false;
+                    name = line.substr(openPrefix.size(), line.size() - openPrefix.size() - 1);
+                }
+            } else if (Begins(line, kind.closePrefix)) {
+                if (completed) {
+                    kind.earned->Items()->Add(name);
+                    if (kind.inProgress == cboMBi) {
+                        AnsiString upper = UpperCase(name);
+                        if (BeginsWithAny(upper, {"CAMP", "CITIZ", "COMM", "ENVIR", "FAMI", "FIRS", "PERSON"})) ++eagleCount;
+                        if (BeginsWithAny(upper, {"EMERG", "LIFE"})) lifeSaving = true;
+                        if (BeginsWithAny(upper, {"CYCL", "HIKI", "SWIM"})) outdoor = true;
+                    }
+                } else if (started) {
+                    kind.inProgress->Items()->Add(name);
+                }
+                inside = started = completed = false;
+            } else if (Begins(line, "<Started>")) {
+                if (!ValueBefore(line, "<Started>", "</Started>").empty()) started = true;
+            } else if (Begins(line, "<Completed>")) {
+                if (!ValueBefore(line, "<Completed>", "</Completed").empty()) completed = true;
+            }
+        }
+    }
+    eagleCount += (lifeSaving ? 1 : 0) + (outdoor ? 1 : 0);
+    lblInProgress->SetCaption("In Progress - " + IntToStr(cboMBi->Items()->Count()));
+    lblEarned->SetCaption("Earned - " + IntToStr(cboMBe->Items()->Count()) + " (" + IntToStr(eagleCount) + ")");
+    lblOInProgress->SetCaption("In Progress - " + IntToStr(cboOtheri->Items()->Count()));
+    lblOEarned->SetCaption("Earned - " + IntToStr(cboOthere->Items()->Count()));
+}

@@ -1,0 +1,117 @@
+// Saving the loaded scout to its files, emptying the window, File > Save and
+// Edit > Undo Current Changes.
+#include "records/Main.h"
+
+namespace {
+AnsiString Element(const char* tag, const AnsiString& value) {
+    return AnsiString("   <") + tag + ">" + value + "</" + tag + ">";
+}
+}  // namespace
+
+bool TForm1::WriteCurrentScout() {
+    StoreListSection(rbPositions->Checked() ? 0 : rbCamps->Checked() ? 1 : 2);
+
+    const AnsiString today = DateToStr(Date());
+    const char* medform = rbMF1->Checked() ? "1" : rbMF2->Checked() ? "2" : rbMF3->Checked() ? "3" : "0";
+    TStrings* lines = slavelist->Items();
+    lines->Clear();
+    lines->Add(Element("Updated", today));
+    lines->Add(Element("Guardian", editGuardian->Text()));
+    lines->Add(Element("Patrol", editPatrol->Text()));
+    lines->Add(Element("Troop", editTroop->Text()));
+    lines->Add(Element("Nickname", editNickname->Text()));
+    lines->Add(Element("Address", editAddress->Text()));
+    lines->Add(Element("City", editCity->Text()));
+    lines->Add(Element("State", editState->Text()));
+    lines->Add(Element("Zip", editZip->Text()));
+    lines->Add(Element("Phone", editPhone->Text()));
+    lines->Add(Element("Birthdate", dateBirthdate->Text()));
+    lines->Add(Element("Meddate", dateMeddate->Text()));
+    lines->Add(Element("Medform", medform));
+    lines->Add(Element("Email", editEmail->Text()));
+    StoreSection("Scout*");
+
+    StoreOpenSheet();
+
+    const AnsiString scoutFile = CurrentScout + ".scout";
+    std::string bytes;
+    for (const AnsiString& line : masterlist->Items()->Lines()) {
+        bytes += line;
+        bytes += '\n';
+    }
+    try {
+        WriteWholeFile(scoutFile, bytes);
+    } catch (const EInOutError& e) {
+        ShowMessage("Could not save " + scoutFile + ": " + e.Message());
+        return false;
+    }
+    // A failure here raises the file error, which the caller's guard shows;
+    // the scout then stays loaded.
+    memoNotes->Lines()->SaveToFile(CurrentScout + ".nts");
+    return true;
+}
+
+void TForm1::SaveCurrentScout() {
+    if (!CurrentScout.empty() && !WriteCurrentScout()) return;
+    if (ResetAfterSave) {
+        ClearScoutForm();
+        CurrentScout = "";
+    }
+}
+
+bool TForm1::SaveAndUnload() {
+    if (!CurrentScout.empty()) SaveCurrentScout();
+    return CurrentScout.empty();
+}
+
+void TForm1::ClearScoutForm() {
+    ClearSheet();
+    for (TComboBox* list : {cboMBi, cboMBe, cboOtheri, cboOthere}) list->Items()->Clear();
+    SetCaption("Trailbook");
+    lblInProgress->SetCaption("In Progress - 0");
+    lblEarned->SetCaption("Earned - 0");
+    lblOInProgress->SetCaption("In Progress - 0");
+    lblOEarned->SetCaption("Earned - 0");
+    imageScout->Hide();
+    ClearListFields();
+    lbPositions->Items()->Clear();
+    // Back to the positions list, which stays empty.
+    if (!rbPositions->Checked()) rbPositions->SetChecked(true);
+    ListMode = 0;
+    ShowListMode(0);
+    lbPositions->Items()->Clear();
+    pnlNotes->Show();
+    btnNotes->SetCaption("Reqs");
+    for (TLabel* label : {lblAdvT, lblAdv2, lblAdvF, lblAdvS, lblAdvL, lblAdvE, lblAdvGP, lblAdvBP, lblAdvSP})
+        label->SetCaption("");
+    for (TShape* mark : {shapeT, shape2, shapeF, shapeS, shapeL, shapeE, shapeGP, shapeSP, shapeBP})
+        mark->Brush()->SetColor(clBtnFace);
+    memoNotes->Clear();
+    for (TEdit* edit : {editPatrol, editTroop, editNickname, editGuardian, editAddress, editCity, editState, editZip,
+                        editPhone, editEmail, dateBirthdate, dateMeddate})
+        edit->SetText("");
+    for (TRadioButton* button : {rbMF1, rbMF2, rbMF3}) button->SetChecked(false);
+    CurrentScout = "";
+    masterlist->Items()->Clear();
+    slavelist->Items()->Clear();
+}
+
+void TForm1::Save1Click(TObject*) {
+    if (!CurrentScout.empty()) ResetAfterSave = false;
+    try {
+        SaveCurrentScout();
+    } catch (...) {
+        ResetAfterSave = true;
+        throw;
+    }
+    ResetAfterSave = true;
+}
+
+void TForm1::UndoCurrentChanges1Click(TObject*) {
+    const AnsiString name = CurrentScout;
+    ClearScoutForm();
+    CurrentScout = "";
+    cboSCTs->SetText(name);
+    cboSCTs->Repaint();
+    cboSCTsClick(cboSCTs);
+}

@@ -1,0 +1,81 @@
+// The line reader, the section store of the in-memory scout, and the text helpers.
+#include "records/LineReader.h"
+#include "records/tests/WindowFixture.h"
+
+TEST(LineReader, CrLfReadsLikeLfAndBlankLinesAreSkipped) {
+    auto lf = SplitKeptLines("a\n\n   \n<x>1</x>\nlast", LineKind::Scout);
+    auto crlf = SplitKeptLines("a\r\n\r\n   \r\n<x>1</x>\r\nlast", LineKind::Scout);
+    EXPECT_EQ(lf, crlf);
+    EXPECT_EQ(lf, (std::vector<AnsiString>{"a", "   ", "<x>1</x>", "last"}));
+}
+
+TEST(LineReader, ScoutAndCatalogLinesEndAtDifferentBytes) {
+    const std::string bytes = "1\x1e" "a|b\tc\n<City>Ma\xe9lle</City>\n";
+    EXPECT_EQ(SplitKeptLines(bytes, LineKind::Scout), (std::vector<AnsiString>{"1\x1e" "a", "<City>Ma"}));
+    EXPECT_EQ(SplitKeptLines(bytes, LineKind::Catalog), (std::vector<AnsiString>{"1\x1e" "a|b", "<City>Ma"}));
+}
+
+TEST(LineReader, LongLineKeepsItsHeadAndReadingGoesOn) {
+    auto lines = SplitKeptLines(std::string(5000, 'x') + "\nnext\n", LineKind::Scout);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 3998u);
+    EXPECT_EQ(lines[1], "next");
+}
+
+TEST(LineReader, MissingFileYieldsNothing) {
+    std::vector<AnsiString> lines{"stale"};
+    EXPECT_FALSE(ReadKeptLines("/nonexistent/x.scout", LineKind::Scout, lines));
+    EXPECT_TRUE(lines.empty());
+}
+
+using ScoutFile = WindowFixture;
+
+TEST_F(ScoutFile, LoadScoutFileKeepsIndentationAndCutsBadValues) {
+    WriteFile("Ann.scout",
+              "01/01/2025\r\n<Scout>\r\n   <City>Ma\xe9lle</City>\r\n   <Address>1 Main|Apt 2</Address>\r\n</Scout>\r\n");
+    f->LoadScoutFile("Ann");
+    EXPECT_EQ(Slave(), (std::vector<AnsiString>{"01/01/2025", "<Scout>", "   <City>Ma", "   <Address>1 Main", "</Scout>"}));
+    EXPECT_EQ(f->TagValue(Slave()[2], "City"), "");
+    EXPECT_EQ(f->TagValue(Slave()[3], "Address"), "");
+    f->LoadScoutFile("Nobody");
+    EXPECT_TRUE(Slave().empty());
+}
+
+TEST_F(ScoutFile, StoringASectionTwiceLeavesOneAtTheEnd) {
+    f->masterlist->Items()->SetText("d\n<Scout>\nold\n</Scout>\n<Pos>\n</Pos>\n");
+    f->slavelist->Items()->SetText("   <Troop>7</Troop>\n");
+    f->StoreSection("Scout*");
+    f->StoreSection("Scout*");
+    EXPECT_EQ(Master(), (std::vector<AnsiString>{"d", "<Pos>", "</Pos>", "<Scout>", "   <Troop>7</Troop>", "</Scout>"}));
+}
+
+TEST_F(ScoutFile, MeritBadgeAndOtherAwardOfOneNameStayApart) {
+    f->masterlist->Items()->SetText("d\n  <Other Camping>\nother\n  </Other Camping>\n<Mb Camping>\nold\n</Mb Camping>\n");
+    f->slavelist->Items()->SetText("new\n");
+    f->StoreSection("Camping*Mb");
+    EXPECT_EQ(Master(), (std::vector<AnsiString>{"d", "  <Other Camping>", "other", "  </Other Camping>", "<Mb Camping>",
+                                                 "new", "</Mb Camping>"}));
+    f->ExtractSection("Other Camping");  // found with indented tags
+    EXPECT_EQ(Slave(), (std::vector<AnsiString>{"other"}));
+    f->ExtractSection("Mb Hiking");
+    EXPECT_TRUE(Slave().empty());
+}
+
+TEST_F(ScoutFile, SectionWithoutCloseTagNeverSwallowsTheSectionsAfterIt) {
+    f->masterlist->Items()->SetText("d\n<Pos>\nkept\n</Pos>\n<Camps>\nlost close\n<Serv>\nservice\n</Serv>\n");
+    f->slavelist->Items()->SetText("camp\n");
+    f->StoreSection("Camps*");
+    EXPECT_EQ(Master(), (std::vector<AnsiString>{"d", "<Pos>", "kept", "</Pos>", "<Serv>", "service", "</Serv>", "<Camps>",
+                                                 "camp", "</Camps>"}));
+}
+
+TEST_F(ScoutFile, TagValueAndPadText) {
+    EXPECT_EQ(f->TagValue("   <Troop>123</Troop>", "Troop"), "123");
+    EXPECT_EQ(f->TagValue("   <Troop>123</Troop>", "Patrol"), "");
+    EXPECT_EQ(f->TagValue("<Troop>123", "Troop"), "");
+    EXPECT_EQ(f->PadText("abc", 5, true), "abc  ");
+    EXPECT_EQ(f->PadText("abc", 5, false), "  abc");
+    EXPECT_EQ(f->PadText("abcdefg", 5, true), "abcde");
+    EXPECT_EQ(f->PadText("abcdefg", 5, false), "cdefg");
+    EXPECT_EQ(f->PadText("abc", 0, true), "");
+}

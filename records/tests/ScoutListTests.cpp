@@ -1,0 +1,73 @@
+// The scout list: age groups from the birth date and the nickname, leaders,
+// which files are listed, and that a rebuild saves the loaded scout first.
+#include "records/tests/WindowFixture.h"
+
+namespace {
+// Today of the tests minus days, as a date text.
+AnsiString DaysAgo(int days) { return DateToStr(EncodeDate(2026, 3, 15) - days); }
+}  // namespace
+
+class ScoutList : public WindowFixture {
+protected:
+    std::vector<AnsiString> Listed(int mode) {
+        f->RefreshScoutList(mode);
+        return Items(f->cboSCTs->Items());
+    }
+    static void WriteBorn(const AnsiString& name, int daysAgo) {
+        WriteScoutWith(name, {"<Updated>x</Updated>", "<Birthdate>" + DaysAgo(daysAgo) + "</Birthdate>"});
+    }
+};
+
+TEST_F(ScoutList, DayLimitsOfTheAgeGroups) {
+    WriteBorn("a4383", 4383);
+    WriteBorn("b4384", 4384);
+    WriteBorn("c5844", 5844);
+    WriteBorn("d5845", 5845);
+    EXPECT_EQ(f->AgeGroupOf("a4383.scout"), 1);
+    EXPECT_EQ(f->AgeGroupOf("b4384.scout"), 2);
+    EXPECT_EQ(f->AgeGroupOf("c5844.scout"), 3);
+    EXPECT_EQ(f->AgeGroupOf("d5845.scout"), 4);
+    EXPECT_EQ(Listed(1), (std::vector<AnsiString>{"a4383"}));
+    EXPECT_EQ(Listed(2), (std::vector<AnsiString>{"b4384"}));
+    EXPECT_EQ(Listed(3), (std::vector<AnsiString>{"c5844"}));
+    EXPECT_EQ(Listed(4), (std::vector<AnsiString>{"d5845"}));
+    EXPECT_EQ(Listed(6), (std::vector<AnsiString>{"a4383", "b4384"}));
+    EXPECT_EQ(Listed(0).size(), 4u);
+}
+
+TEST_F(ScoutList, NicknamesReplaceTheBirthDateGroup) {
+    for (const char* nick : {"11", "12", "13", "14", "16"})
+        WriteScoutWith(AnsiString("n") + nick, {"<Updated>x</Updated>", AnsiString("<Nickname>") + nick + "</Nickname>"});
+    WriteScoutWith("word", {"<Updated>x</Updated>", "<Nickname>tall</Nickname>", "<Birthdate>" + DaysAgo(13 * 365 + 10) + "</Birthdate>"});
+    EXPECT_EQ(Listed(1), (std::vector<AnsiString>{"n11"}));
+    EXPECT_EQ(Listed(2), (std::vector<AnsiString>{"n12", "word"}));
+    EXPECT_EQ(Listed(6), (std::vector<AnsiString>{"n11", "n12"}));
+    EXPECT_EQ(Listed(3), (std::vector<AnsiString>{"n14"}));
+    EXPECT_EQ(Listed(4), (std::vector<AnsiString>{"n16"}));
+    EXPECT_EQ(Listed(0).size(), 6u);
+}
+
+TEST_F(ScoutList, LeadersAndWhichFilesAreListed) {
+    WriteScoutWith("Lead", {"<Patrol>L- Staff</Patrol>"});
+    WriteScoutWith("lower", {"<Patrol>l-Staff</Patrol>"});
+    WriteFile("Caps.SCOUT", "01/01/2025\n");
+    WriteScoutWith("Bad date", {"<Birthdate>31/31/2000</Birthdate>"});
+    WriteScoutWith("Two", {"<Birthdate>" + DaysAgo(100) + "</Birthdate>", "<Birthdate>" + DaysAgo(6000) + "</Birthdate>"});
+    WriteFile("Long.scout", std::string(2000, 'x') + "\n<Birthdate>" + DaysAgo(100) + "</Birthdate>\n");
+    EXPECT_EQ(Listed(5), (std::vector<AnsiString>{"Lead"}));
+    EXPECT_EQ(Listed(0), (std::vector<AnsiString>{"Bad date", "Long", "lower", "Two"}));
+    EXPECT_EQ(Listed(4), (std::vector<AnsiString>{"Two"}));  // the later birth date decides
+    EXPECT_EQ(Listed(1), (std::vector<AnsiString>{"Long"}));
+    EXPECT_EQ(f->ReadFileTag("Lead.scout", "<Patrol>"), "L-Staff");
+}
+
+TEST_F(ScoutList, AFilterWhileAScoutIsLoadedSavesItFirst) {
+    WriteScoutWith("Ann", {"<Updated>x</Updated>"});
+    Load("Ann");
+    f->editTroop->SetText("9");
+    f->Leaders1Click(nullptr);
+    EXPECT_EQ(f->CurrentScout, "");
+    EXPECT_EQ(f->editTroop->Text(), "");
+    EXPECT_EQ(f->cboSCTs->Text(), "");
+    EXPECT_TRUE(Contains(FileLines("Ann.scout"), "   <Troop>9</Troop>"));
+}

@@ -1,0 +1,68 @@
+# The real program on a copy of the sample data folder: choosing a scout in
+# the scout list loads it (the window's title names the scout), New Scout
+# through the menu and its input box creates the scout's files, and closing
+# the program saves the scout that is loaded.
+source "$(dirname "$0")/lib.sh"
+tb_init "$@"
+
+# Clicks without focusing the window first: focusing would close an open menu.
+click_open_menu() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
+}
+
+# Places in the window (the menu bar is 25 pixels high). The scout list's
+# drop-down button, and its items below it, 25 pixels apart, in sorted order:
+# Ben Carter, Eli Novak, Luis Garcia, Sam Okafor, Tommy Adams.
+SCOUT_LIST=(317 83)
+first_item_y=110
+FILE_MENU=(18 12)
+FILE_NEW=(50 37)
+FILE_EXIT=(50 137)
+
+data="$TB_TMP/data"
+cp -r "$TB_SOURCE/demo" "$data"
+
+tb_start "$data" "$TB_BUILD/app/trailbook"
+win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
+sleep 1
+
+# Luis Garcia, the third item.
+tb_click "$win" "${SCOUT_LIST[@]}"
+click_open_menu "$win" 150 $((first_item_y + 2 * 25))
+tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Garcia did not load him"
+tb_screenshot "$TB_BUILD/tests/desktop/trailbook_scout.png"
+
+# New Scout: save and unload Luis, ask for the name, create the files.
+tb_click "$win" "${FILE_MENU[@]}"
+click_open_menu "$win" "${FILE_NEW[@]}"
+ask=$(tb_wait_window "New Scout") || tb_fail "New Scout asked nothing"
+sleep 0.5  # let the input box's text field take the keyboard
+tb_type "$ask" "Nora Quinn"
+tb_key "$ask" Return
+tb_wait_gone "New Scout" || tb_fail "the input box stayed"
+# The "created!" message: a second window titled Trailbook.
+message=""
+for ((i = 0; i < 50; i++)); do
+    for id in $(xdotool search --onlyvisible --name "^Trailbook\$"); do
+        [ "$id" = "$win" ] || message=$id
+    done
+    [ -n "$message" ] && break
+    sleep 0.1
+done
+[ -n "$message" ] || tb_fail "no message after New Scout"
+tb_key "$message" Return
+[ -f "$data/Nora Quinn.scout" ] || tb_fail "no scout file for Nora Quinn"
+[ "$(sed -n 2p "$data/Nora Quinn.scout")" = "<Scout>" ] || tb_fail "Nora Quinn's scout file is not a new scout file"
+[ -f "$data/Nora Quinn.nts" ] || tb_fail "no notes file for Nora Quinn"
+grep -q "<Updated>$(date +%m/%d/%Y)</Updated>" "$data/Luis Garcia.scout" || tb_fail "Luis Garcia was not saved before New Scout"
+
+# Pick Tommy Adams (now the sixth item) and close with the window's menu.
+tb_click "$win" "${SCOUT_LIST[@]}"
+click_open_menu "$win" 150 $((first_item_y + 5 * 25))
+tb_wait_window "Trailbook - Tommy Adams" >/dev/null || tb_fail "choosing Tommy Adams did not load him"
+tb_click "$win" "${FILE_MENU[@]}"
+click_open_menu "$win" "${FILE_EXIT[@]}"
+tb_wait_exit || tb_fail "File > exit did not end the program"
+grep -q "<Updated>$(date +%m/%d/%Y)</Updated>" "$data/Tommy Adams.scout" || tb_fail "Tommy Adams was not saved at the close"
+echo "PASS"
