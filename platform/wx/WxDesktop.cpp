@@ -11,6 +11,7 @@
 #include <wx/log.h>
 #include <wx/textdlg.h>
 
+#include <algorithm>
 #include <clocale>
 #include <map>
 #include <vector>
@@ -29,6 +30,8 @@ public:
             if (Application) Application->ShowException(e);
         } catch (const std::exception& e) {
             if (Application) Application->ShowException(Exception(e.what()));
+        } catch (...) {
+            if (Application) Application->ShowException(Exception(""));
         }
         return true;
     }
@@ -40,6 +43,7 @@ class WxDesktopImpl {
 public:
     std::map<const TForm*, std::unique_ptr<WxFormWindow>> windows;
     std::vector<WxFormWindow*> modal;  // innermost last
+    std::vector<std::unique_ptr<WxFormWindow>> disposed;
     TForm* lastActive = nullptr;
     bool terminated = false;
     wxWeakRef<wxWindow> locked;
@@ -169,9 +173,10 @@ void WxDesktop::ControlAdded(TControl* control) {
 void WxDesktop::FormDestroyed(TForm* form) {
     auto it = impl_->windows.find(form);
     if (it == impl_->windows.end()) return;
-    for (auto& m : impl_->modal)
-        if (m == it->second.get()) m->HideWindow();
     it->second->Dispose();
+    // A window whose modal run is still on the stack is kept until the end.
+    bool running = std::find(impl_->modal.begin(), impl_->modal.end(), it->second.get()) != impl_->modal.end();
+    if (running) impl_->disposed.push_back(std::move(it->second));
     impl_->windows.erase(it);
     if (impl_->lastActive == form) impl_->lastActive = nullptr;
 }

@@ -160,7 +160,9 @@ void WxFormWindow::Retire(TComponent* model) {
     // event loop is idle again.
     if (!cleanupPending_ && top_) {
         cleanupPending_ = true;
-        top_->CallAfter([this] { CleanUpRetired(); });
+        top_->CallAfter([this, alive = alive_] {
+            if (*alive) CleanUpRetired();
+        });
     }
 }
 
@@ -235,7 +237,8 @@ int WxFormWindow::RunModal() {
     PrepareShow();
     if (form_->ModalResult() != mrNone) return form_->ModalResult();
     inModalLoop_ = true;
-    dialog->CallAfter([this] {
+    dialog->CallAfter([this, alive = alive_] {
+        if (!*alive) return;
         AfterShown();
         EndModalIfDone();
     });
@@ -431,6 +434,7 @@ void WxFormWindow::ModelDestroyed() {
 }
 
 void WxFormWindow::Dispose() {
+    *alive_ = false;
     for (auto& [model, peer] : peers_) peer->Detach();
     if (client_) client_->Detach();
     if (form_ && form_->Peer() == this) form_->SetPeer(nullptr);
@@ -583,7 +587,8 @@ void WxFormWindow::MenuItemChanged(TMenuItem* item) {
 void WxFormWindow::ScheduleMenuRebuild() {
     if (menuRebuildPending_ || !top_) return;
     menuRebuildPending_ = true;
-    top_->CallAfter([this] {
+    top_->CallAfter([this, alive = alive_] {
+        if (!*alive) return;
         menuRebuildPending_ = false;
         if (form_) BuildMenuBar();
     });

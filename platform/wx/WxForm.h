@@ -101,6 +101,8 @@ private:
     bool inModalLoop_ = false;
     bool menuRebuildPending_ = false;
     bool cleanupPending_ = false;
+    // Work deferred to idle time runs only while this window object lives.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     wxSize reportedClient_{-1, -1};
     int reportedState_ = -1;
 };

@@ -117,6 +117,8 @@ void RunGuarded(const std::function<void()>& code) {
         if (Application) Application->ShowException(e);
     } catch (const std::exception& e) {
         ShowUnexpected(e.what());
+    } catch (...) {
+        ShowUnexpected("");
     }
 }
 

@@ -35,7 +35,7 @@ today=$(date +%m/%d/%Y)
 
 tb_start "$data" "$TB_BUILD/app/trailbook"
 win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+sleep 2
 
 tb_click "$win" "${EDIT_MENU[@]}"
 click_open "$win" "${EDIT_REQUIREMENTS[@]}"
@@ -50,6 +50,7 @@ tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Ga
 # Life has no dates yet. The calendar opens on today; Right and Space pick the
 # first day of its grid, Enter closes it with OK.
 tb_click "$win" "${LIFE_LABEL[@]}"
+sleep 0.5
 tb_double_click "$win" "${ROW1_DATE[@]}"
 cal=$(tb_wait_window "Pick a date") || tb_fail "a double-click on a row's date did not open the calendar"
 tb_key "$cal" Right space Return

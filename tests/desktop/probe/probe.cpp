@@ -110,6 +110,12 @@ private:
             Log("size " + std::to_string(LOWORD(static_cast<uintptr_t>(lParam))) + " " +
                 std::to_string(HIWORD(static_cast<uintptr_t>(lParam))) + " state " + std::to_string(wParam));
         if (msg == WM_SHOWWINDOW) Log("showwindow " + std::to_string(wParam));
+        // The window may not be dragged wider than 800 pixels.
+        if (msg == WM_SIZING) {
+            auto* rect = reinterpret_cast<RECT*>(lParam);
+            Log("sizing " + std::to_string(rect->right - rect->left) + " " + std::to_string(rect->bottom - rect->top));
+            if (rect->right - rect->left > 800) rect->right = rect->left + 800;
+        }
         return CallWindowProc(previous_, wnd, msg, wParam, lParam);
     }
     static inline WNDPROC previous_ = nullptr;
@@ -189,6 +195,10 @@ int main(int argc, char** argv) {
     Application->CreateForm(form->Dialog);
     if (!picture.empty()) form->Image1->Picture()->LoadFromFile(picture);
     for (int r = 0; r < 3; ++r) form->StringGrid1->SetCells(r, 0, "Head " + std::to_string(r));
+    RECT screen = CurrentDesktop().ScreenRect(), work = CurrentDesktop().WorkArea();
+    Log("screen " + std::to_string(screen.right - screen.left) + " " + std::to_string(screen.bottom - screen.top) +
+        " work " + std::to_string(work.right - work.left) + " " + std::to_string(work.bottom - work.top) + " ppi " +
+        std::to_string(CurrentDesktop().PixelsPerInch()) + " language " + CurrentDesktop().LocaleAbbrevLanguage());
     Log("started");
     Application->Run();
     Log("ended");

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "records/sheet_tests/SheetFixture.h"
+#include "records/tests/SheetFixture.h"
 
 class CatalogEditorTest : public SheetFixture {
 protected:

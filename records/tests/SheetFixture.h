@@ -1,25 +1,15 @@
-// The main window with its two dialogs on a fresh data folder, and helpers
-// that write catalogs and stand a scout in the window.
-#ifndef TRAILBOOK_RECORDS_SHEET_TESTS_SHEETFIXTURE_H
-#define TRAILBOOK_RECORDS_SHEET_TESTS_SHEETFIXTURE_H
+// The main window with helpers that write catalogs and stand a scout in the
+// window without reading a file.
+#ifndef TRAILBOOK_RECORDS_TESTS_SHEETFIXTURE_H
+#define TRAILBOOK_RECORDS_TESTS_SHEETFIXTURE_H
 
-#include <algorithm>
+#include <string>
 #include <vector>
 
-#include "dialogs/DatePick.h"
-#include "dialogs/addnew.h"
-#include "platform/testing/DataFolderTest.h"
-#include "records/Main.h"
+#include "records/tests/WindowFixture.h"
 
-class SheetFixture : public DataFolderTest {
+class SheetFixture : public WindowFixture {
 protected:
-    void SetUp() override {
-        DataFolderTest::SetUp();
-        Application->CreateForm(Form1);
-        Application->CreateForm(AddDlg);
-        Application->CreateForm(DateDlg);
-        f = Form1;
-    }
 
     static constexpr char Sep = '\x1e';
 
@@ -39,20 +29,13 @@ protected:
         for (const auto& line : lines) f->masterlist->Items()->Add(line);
     }
 
-    std::vector<AnsiString> Master() const { return f->masterlist->Items()->Lines(); }
-    int MasterIndex(const AnsiString& line) const {
-        auto lines = Master();
-        auto it = std::find(lines.begin(), lines.end(), line);
-        return it == lines.end() ? -1 : static_cast<int>(it - lines.begin());
-    }
+    int MasterIndex(const AnsiString& line) const { return IndexOf(Master(), line); }
     // The row showing requirement number text n, as the number label reads.
     std::vector<AnsiString> RowNumbers() const {
         std::vector<AnsiString> out;
         for (int r = 0; r < SheetRows; ++r) out.push_back(f->RowNumberLabel[r]->Caption());
         return out;
     }
-
-    TForm1* f = nullptr;
 };
 
 #endif

@@ -1,6 +1,6 @@
 // The requirement sheet: which catalog and section a sheet uses, what leaving
 // it stores, the rows and their paging, and the date dialog.
-#include "records/sheet_tests/SheetFixture.h"
+#include "records/tests/SheetFixture.h"
 
 using SheetTest = SheetFixture;
 

@@ -1,6 +1,6 @@
 // Merit badges and other awards: the pick dialog's offer, adding an award to
 // the loaded scout, and opening award sheets from the four lists.
-#include "records/sheet_tests/SheetFixture.h"
+#include "records/tests/SheetFixture.h"
 
 class AwardTest : public SheetFixture {
 protected:
