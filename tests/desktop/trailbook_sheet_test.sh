@@ -2,7 +2,8 @@
 # opens from the Edit menu; a rank's requirement sheet takes a date picked in
 # the month calendar (and keeps its text when the calendar is cancelled); a
 # merit badge added through the pick dialog opens its sheet from the
-# in-progress list; File > Save puts both in the scout's file. Screenshots of
+# in-progress list; a position is added; File > Save puts all three in the
+# scout's file. Screenshots of
 # the editor and the sheet are kept in the build folder for a look.
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
@@ -24,6 +25,9 @@ LIFE_LABEL=(660 150)
 ROW1_DATE=(454 117)      # the date edit of the sheet's first row; the rows are 28 pixels apart
 ADD_BADGE=(766 278)
 BADGES_IN_PROGRESS=(724 278)
+POS_START=(636 446)      # the positions block: start date, text, and its "Add" button
+POS_TEXT=(834 446)
+POS_ADD=(643 616)
 PICK_LIST=(360 40)       # the drop-down button of the pick dialog's names
 
 data="$TB_TMP/data"
@@ -78,6 +82,13 @@ tb_click "$win" "${BADGES_IN_PROGRESS[@]}"
 tb_click_popup trailbook 60 12 || tb_fail "the in-progress list is empty"
 sleep 0.5
 
+# A position held since today, still current.
+tb_click "$win" "${POS_START[@]}"
+tb_type "$win" "$today"
+tb_click "$win" "${POS_TEXT[@]}"
+tb_type "$win" "Patrol Leader"
+tb_click "$win" "${POS_ADD[@]}"
+
 tb_click "$win" "${FILE_MENU[@]}"
 click_open "$win" "${FILE_SAVE[@]}"
 sleep 0.5
@@ -88,4 +99,5 @@ life=$(sed -n '/^<Life>$/,/^<\/Life>$/p' "$scout" | tr -d ' \n')
 cooking=$(sed -n '/^<Mb Cooking>$/,/^<\/Mb Cooking>$/p' "$scout" | tr -d ' \n')
 [[ "$cooking" == *"<Started>$today</Started>"* ]] || tb_fail "Cooking was not added today: $cooking"
 [[ "$cooking" == *"<reqnbr>3</reqnbr>"* ]] || tb_fail "Cooking's sheet was not open when saved: $cooking"
+grep -qxF "$(printf '%s\t--Current--\tPatrol Leader' "$today")" "$scout" || tb_fail "the position is not in the file: $(sed -n '/^<Pos>$/,/^<\/Pos>$/p' "$scout")"
 echo "PASS"
