@@ -30,6 +30,14 @@ void AddCatalogNames(TStrings& names, const TStrings& files, const AnsiString& k
     }
 }
 
+AnsiString CatalogFileName(const AnsiString& name, const AnsiString& kind) {
+    const AnsiString exact = name + "." + kind;
+    if (FileExists(exact)) return exact;
+    for (const AnsiString& file : ListFiles("*." + kind))
+        if (SameText(file, exact)) return file;
+    return exact;
+}
+
 // Rebuilds the offered names from the data folder each time the dialog
 // becomes active, and empties any text typed at an earlier showing; the
 // combo box keeps the names sorted.

@@ -31,4 +31,10 @@ extern TAddDlg* AddDlg;
 // occurrence. Files whose name would be empty are left out.
 void AddCatalogNames(TStrings& names, const TStrings& files, const AnsiString& kind);
 
+// The data folder's file of the catalog name.kind. Catalogs are offered
+// whatever the case of their letters, so when no file bears exactly that name,
+// the one whose name differs only in case is it ("Knots.MB" for Knots, Mb);
+// with neither, the exact name.
+AnsiString CatalogFileName(const AnsiString& name, const AnsiString& kind);
+
 #endif

@@ -18,8 +18,9 @@ AnsiString TForm1::NameRefusal(const AnsiString& name) {
     for (unsigned char c : name) {
         if (c == '/' || c == '\\')
             return "\"" + name + "\" cannot be used: a name may not hold \"/\" or \"\\\".";
-        if (c < 32 || c > 127 || c == '<' || c == '>' || c == '|')
-            return "\"" + name + "\" cannot be used: a name may not hold \"<\", \">\", \"|\", control "
+        // "*" would split the name where a section is stored ("Star*x" is the rank Star).
+        if (c < 32 || c > 127 || c == '<' || c == '>' || c == '|' || c == '*')
+            return "\"" + name + "\" cannot be used: a name may not hold \"<\", \">\", \"|\", \"*\", control "
                    "characters or letters outside plain ASCII.";
     }
     return "";

@@ -120,7 +120,7 @@ void TForm1::btnAddReqClick(TObject*) {
             ShowMessage(refusal);
             return;
         }
-        const AnsiString fileName = name + "." + EditorCatalogKind();
+        const AnsiString fileName = CatalogFileName(name, EditorCatalogKind());
         if (FileExists(fileName)) {
             ShowMessage(name + " already exists!");
             return;
@@ -139,7 +139,7 @@ void TForm1::btnAddReqClick(TObject*) {
 
 void TForm1::cboMBsClick(TObject*) {
     EmptyCatalogEditor();
-    const AnsiString fileName = cboMBs->Text() + "." + EditorCatalogKind();
+    const AnsiString fileName = CatalogFileName(cboMBs->Text(), EditorCatalogKind());
     std::vector<AnsiString> lines = ReadKeptLines(fileName, LineKind::Catalog);
     if (lines.size() > MaxRequirements + 1) {
         // Cutting it here and saving would lose requirements.
@@ -155,7 +155,8 @@ void TForm1::cboMBsClick(TObject*) {
     CatalogCount = lines.empty() ? 0 : static_cast<int>(lines.size()) - 1;
 }
 
-// Entry 0 emptied marks that no catalog is open.
+// Entry 0 emptied marks that no catalog is open. The selection ends too, so a
+// requirement selected in one catalog is never overwritten in the next.
 void TForm1::EmptyCatalogEditor() {
     lbReqlist->Clear();
     CatalogCount = 0;
@@ -169,12 +170,16 @@ int TForm1::FindCatalogLine(const AnsiString& number) {
     return 0;
 }
 
-// Selects the line of the chosen number and shows its descriptions; a
-// number that matches no line selects nothing.
+// The line found for the chosen number becomes the selected one; index 0 (no
+// line of that number) keeps the selection. The selected requirement's
+// descriptions are shown; with none selected both fields stay empty.
 void TForm1::ShowCatalogLine(int index) {
-    CatalogSelIndex = index;
-    if (index == 0) return;
-    CatalogFields fields = SplitCatalogLine(CatalogLines[index], FieldSep);
+    if (index != 0) CatalogSelIndex = index;
+    if (CatalogSelIndex < 1 || CatalogSelIndex > CatalogCount) {
+        editShort->SetText("");
+        return;
+    }
+    CatalogFields fields = SplitCatalogLine(CatalogLines[CatalogSelIndex], FieldSep);
     editShort->SetText(fields.shortText);
     AddBarLines(memoReq->Lines(), fields.fullText);
     memoReq->SetSelStart(0);
@@ -190,7 +195,7 @@ void TForm1::lbReqlistMouseUp(TObject*, TMouseButton, TShiftState, int X, int Y)
 void TForm1::lbReqlistKeyUp(TObject*, unsigned short&, TShiftState) {
     memoReq->Clear();
     int item = lbReqlist->ItemIndex();
-    ShowCatalogLine(item < 0 ? 0 : FindCatalogLine((*lbReqlist->Items())[item]));
+    ShowCatalogLine(FindCatalogLine(item < 0 ? AnsiString() : (*lbReqlist->Items())[item]));
 }
 
 void TForm1::btnAddNewReqClick(TObject*) {
@@ -218,7 +223,8 @@ void TForm1::btnAddNewReqClick(TObject*) {
     ++CatalogCount;
     CopyField(CatalogLines[at], sizeof CatalogLines[0], number + FieldSep + FieldSep);
 
-    // The edit fields are emptied, so nothing stays selected that a save could overwrite.
+    // The lines after the new one moved, so the selected index may now name
+    // another requirement: nothing stays selected that a save could overwrite.
     editShort->SetText("");
     memoReq->Clear();
     CatalogSelIndex = 0;
@@ -231,8 +237,6 @@ void TForm1::btnSaveReqClick(TObject*) {
     CopyField(CatalogLines[CatalogSelIndex], LongestLine + 1, line);
     editShort->SetText("");
     memoReq->Clear();
-    // The fields are empty now: a second press must not blank the requirement.
-    CatalogSelIndex = 0;
 }
 
 void TForm1::DeleteMbReqClick(TObject*) {
@@ -245,7 +249,7 @@ void TForm1::DeleteMbReqClick(TObject*) {
     --CatalogCount;
     lbReqlist->Items()->Delete(item);
     memoReq->Clear();
-    CatalogSelIndex = 0;
+    CatalogSelIndex = 0;  // its index now holds the next requirement
 }
 
 void TForm1::btnUpdateReqClick(TObject*) {
@@ -255,7 +259,7 @@ void TForm1::btnUpdateReqClick(TObject*) {
         ShowMessage(refusal);
         return;
     }
-    const AnsiString fileName = name + "." + EditorCatalogKind();
+    const AnsiString fileName = CatalogFileName(name, EditorCatalogKind());
     AnsiString text;
     for (int i = 0; i <= CatalogCount; ++i) text += AnsiString(CatalogLines[i]) + "\n";
     try {

@@ -1,23 +1,34 @@
 #include "records/FieldRules.h"
 
-#include "platform/vcl/Controls.h"
+#include "platform/vcl/StdCtrls.h"
 
 namespace {
 const AnsiString CurrentMark = "--Current--";
 
 bool PlainChar(unsigned char c) { return c >= 32 && c < 127 && c != '|'; }
+
+void LimitLength(TWinControl* control, int maxChars) {
+    auto* edit = dynamic_cast<TEdit*>(control);
+    if (edit && (edit->MaxLength() <= 0 || edit->MaxLength() > maxChars)) edit->SetMaxLength(maxChars);
+}
 }  // namespace
 
 bool ElementChar(unsigned char c) { return PlainChar(c) && c != '<'; }
 
-bool EntryChar(unsigned char c) { return PlainChar(c); }
+// An entry whose other fields are empty is read back trimmed, so an entry
+// field holding "<" could make its line look like a section tag.
+bool EntryChar(unsigned char c) { return PlainChar(c) && c != '<'; }
 
 void GuardElementField(TWinControl* control) {
-    if (control) control->AcceptChar = ElementChar;
+    if (!control) return;
+    control->AcceptChar = ElementChar;
+    LimitLength(control, MaxElementChars);
 }
 
 void GuardEntryField(TWinControl* control) {
-    if (control) control->AcceptChar = EntryChar;
+    if (!control) return;
+    control->AcceptChar = EntryChar;
+    LimitLength(control, MaxEntryFieldChars);
 }
 
 AnsiString ScoutNameRefusal(const AnsiString& trimmedName) {

@@ -1,6 +1,6 @@
 // What the fields whose values go into the scout file may hold. A value is
 // written between tags on one line, so a character the file cannot carry
-// ("|", a control character, a byte above 127, and "<" inside an element)
+// ("|", a control character, a byte above 127, and "<", which starts a tag)
 // would cut the line when it is read back; such characters are refused when
 // typed or pasted.
 #ifndef TRAILBOOK_RECORDS_FIELDRULES_H
@@ -8,7 +8,8 @@
 
 #include <string>
 
-using AnsiString = std::string;
+#include "records/LineReader.h"
+
 class TWinControl;
 
 // A character an element value may hold (personal fields, dates, counselors).
@@ -16,7 +17,17 @@ bool ElementChar(unsigned char c);
 // A character a positions/camps/service entry field may hold (TAB separates the fields).
 bool EntryChar(unsigned char c);
 
-// Make the control refuse, with a beep, what the rule above refuses.
+// The longest value an element field takes: an element's value is read back
+// from at most 999 characters after its open tag, its close tag included, and
+// the longest close tag of a field ("</Birthdate>") has 12 characters.
+constexpr int MaxElementChars = 999 - 12;
+// The longest value an entry field takes: the three fields of an entry and its
+// two TABs fit in the characters that a line of the scout file keeps.
+constexpr int MaxEntryFieldChars = (MaxLineChars - 2) / 3;
+
+// Make the control refuse, with a beep, what the rule above refuses; an edit
+// also takes at most the characters its value can be read back with (a lower
+// limit that it already has is kept).
 void GuardElementField(TWinControl* control);
 void GuardEntryField(TWinControl* control);
 

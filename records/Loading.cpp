@@ -2,16 +2,19 @@
 // file, the personal fields, the rank marks, the positions and the award lists.
 #include "records/Main.h"
 
+#include "records/FieldRules.h"
 #include "records/LineReader.h"
 
 namespace {
 
 bool Begins(const AnsiString& s, const AnsiString& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
 
-// The value of a trimmed line that begins with openTag: the text after it, cut
-// before the first closeMark; "" when no closeMark follows.
-AnsiString ValueBefore(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark) {
-    AnsiString rest = line.substr(openTag.size(), 999);
+// The value of a trimmed line that begins with openTag: the text after it (at
+// most maxChars characters of it), cut before the first closeMark; "" when no
+// closeMark follows within them.
+AnsiString ValueBefore(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark,
+                       size_t maxChars = AnsiString::npos) {
+    AnsiString rest = line.substr(openTag.size(), maxChars);
     size_t end = rest.find(closeMark);
     return end == AnsiString::npos ? AnsiString() : rest.substr(0, end);
 }
@@ -28,12 +31,28 @@ void TForm1::cboSCTsClick(TObject*) {
     const AnsiString name = cboSCTs->Text();
     if (name.empty()) return;
     AddMBReqs1->SetEnabled(false);
-    if (!SaveAndUnload()) {
-        cboSCTs->SetText(CurrentScout);  // the scout whose save failed stays loaded and shown
+    // The scout whose save failed (reported, or thrown by the notes write)
+    // stays loaded, and the list shows its name again.
+    bool saved = false;
+    try {
+        saved = SaveAndUnload();
+    } catch (...) {
+        cboSCTs->SetText(CurrentScout);
+        throw;
+    }
+    if (!saved) {
+        cboSCTs->SetText(CurrentScout);
         return;
     }
     ClearScoutForm();
 
+    // A name typed into the list's edit becomes a file name that the next save
+    // writes: it must stay inside the data folder.
+    const AnsiString refusal = ScoutNameRefusal(name);
+    if (!refusal.empty()) {
+        ShowMessage(refusal);
+        return;
+    }
     // The scout file is read first: a scout whose file was not read is never loaded.
     const AnsiString scoutFile = name + ".scout";
     std::vector<AnsiString> lines;
@@ -53,6 +72,11 @@ void TForm1::cboSCTsClick(TObject*) {
             return;
         }
     }
+    // The scout and its lines are set together, so that nothing failing later
+    // leaves CurrentScout naming a scout whose lines are not in masterlist.
+    TStringList fileLines;
+    for (const AnsiString& line : lines) fileLines.Add(line);
+    masterlist->Items()->Assign(fileLines);
     CurrentScout = name;
     ShowListMode(0);
     SetCaption("Trailbook - " + name);
@@ -68,10 +92,6 @@ void TForm1::cboSCTsClick(TObject*) {
             imageScout->Picture()->Clear();  // a picture that cannot be decoded stays hidden
         }
     }
-
-    TStringList fileLines;
-    for (const AnsiString& line : lines) fileLines.Add(line);
-    masterlist->Items()->Assign(fileLines);
 
     ShowPersonalSection();
 
@@ -131,7 +151,7 @@ AnsiString TForm1::RankStatus(const AnsiString& section) {
     for (size_t i = 1; i < lines.size(); ++i) {
         const AnsiString line = Trim(lines[i]);
         if (Begins(line, "<Started>")) {
-            AnsiString value = ValueBefore(line, "<Started>", "</Started>");
+            AnsiString value = ValueBefore(line, "<Started>", "</Started>", 999);
             if (!value.empty()) result = "p" + value;
         } else if (Begins(line, "<Completed>")) {
             AnsiString value = ValueBefore(line, "<Completed>", "</Completed>");

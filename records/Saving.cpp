@@ -75,10 +75,13 @@ void TForm1::ClearScoutForm() {
     imageScout->Hide();
     ClearListFields();
     lbPositions->Items()->Clear();
-    // Back to the positions list, which stays empty.
-    if (!rbPositions->Checked()) rbPositions->SetChecked(true);
-    ListMode = 0;
-    ShowListMode(0);
+    // Back to the positions list, which stays empty; when it is shown already,
+    // nothing changes.
+    if (!rbPositions->Checked()) {
+        rbPositions->SetChecked(true);  // its click handler switches to the positions list
+        ListMode = 0;
+        ShowListMode(0);
+    }
     lbPositions->Items()->Clear();
     pnlNotes->Show();
     btnNotes->SetCaption("Reqs");

@@ -114,8 +114,14 @@ void TForm1::RefreshScoutList(int mode) {
 
     std::string bytes;
     for (const AnsiString& fileName : flb->Items()->Lines()) {
-        size_t extension = fileName.find(".scout");
-        if (extension == AnsiString::npos) continue;  // "X.SCOUT" and the like are never listed
+        // The name is what stands before the ".scout" that ends the file name,
+        // so a scout named "x.scout" (file "x.scout.scout") is listed as itself.
+        // "X.SCOUT" and the like are never listed.
+        const AnsiString suffix = ".scout";
+        if (fileName.size() <= suffix.size() ||
+            fileName.compare(fileName.size() - suffix.size(), suffix.size(), suffix) != 0)
+            continue;
+        size_t extension = fileName.size() - suffix.size();
         if (!ReadWholeFile(fileName, bytes)) continue;  // vanished or unreadable
         ListTags tags = ScanListTags(bytes);
         int group = AgeGroupOfBirthdate(tags.birthdate);

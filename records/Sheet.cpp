@@ -7,6 +7,8 @@
 #include "records/LineReader.h"
 #include "records/Main.h"
 
+#include "dialogs/addnew.h"
+
 namespace {
 
 // The nine ranks: the title shown (also the catalog's name) and the section name.
@@ -73,8 +75,12 @@ void TForm1::CopyField(char* field, size_t size, const AnsiString& text) {
 
 AnsiString TForm1::OpenSheetSpec() {
     const AnsiString& title = lblRequirements->Caption();
-    for (const RankSheet& rank : Ranks)
-        if (title == rank.title) return AnsiString(rank.section) + "*";
+    // Only a rank sheet goes to a rank section: an award that bears a rank's
+    // title ("Star" of kind "Other") keeps its own section and leaves the
+    // rank's progress alone.
+    if (CatalogKind == "Rank")
+        for (const RankSheet& rank : Ranks)
+            if (title == rank.title) return AnsiString(rank.section) + "*";
     return title + "*" + CatalogKind;
 }
 
@@ -108,14 +114,22 @@ void TForm1::ShowAwardSheet(const AnsiString& title, const AnsiString& name, con
     ParseAwardSection();
     RowsLive = false;
 
-    const AnsiString fileName = title + "." + kind;
+    // The catalog's extension may be written in another case ("Knots.MB"),
+    // as the pick dialog offers such catalogs too.
+    const AnsiString fileName = CatalogFileName(title, kind);
     if (!FileExists(fileName)) {
-        ShowMessage("File error - " + fileName + " does not exist");
+        ShowMessage("File error - " + title + "." + kind + " does not exist");
+        return;
+    }
+    // A catalog that cannot be read ends the opening as a missing one does:
+    // shown as an empty sheet, leaving it would drop the scout's entries.
+    std::vector<AnsiString> lines;
+    if (!ReadKeptLines(fileName, LineKind::Catalog, lines)) {
+        ShowMessage("Could not read " + fileName);
         return;
     }
     // The first line is the catalog's date line; every later one a
     // requirement. Requirements beyond what the arrays hold are not shown.
-    std::vector<AnsiString> lines = ReadKeptLines(fileName, LineKind::Catalog);
     SheetCount = 0;
     for (size_t i = 1; i < lines.size() && SheetCount < MaxRequirements; ++i) {
         ++SheetCount;

@@ -116,5 +116,10 @@ void TForm1::GuardSheetFields() {
             GuardElementField(edit);
         }
     }
-    for (TEdit* edit : {deditStarted, deditCompleted, deditAwarded}) GuardElementField(edit);
+    // An award date is read back from at most 99 characters, its close tag's
+    // "<" included.
+    for (TEdit* edit : {deditStarted, deditCompleted, deditAwarded}) {
+        edit->SetMaxLength(98);
+        GuardElementField(edit);
+    }
 }

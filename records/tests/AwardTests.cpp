@@ -63,8 +63,38 @@ TEST_F(AwardTest, AnAddedBadgeIsListedInPlaceAndItsSectionComesLast) {
     UserInput::Click(f->Button1);
     Answer("Fire<Safety");
     UserInput::Click(f->Button1);
+    Answer("Star*x");  // would be stored as the rank Star's section
+    UserInput::Click(f->Button1);
     EXPECT_EQ(Master(), lines);
-    EXPECT_EQ(desktop().Messages.size(), 3u);
+    EXPECT_EQ(desktop().Messages.size(), 4u);
+
+    // "Add" of the other panel offers and adds an award of its own kind; the
+    // same name as a merit badge stays a separate award.
+    WriteCatalog("Camping.Other", 1);
+    std::vector<AnsiString> offered;
+    desktop().QueueModal([&offered](TForm* form) {
+        auto* dialog = static_cast<TAddDlg*>(form);
+        offered = dialog->cboAdd->Items()->Lines();
+        dialog->cboAdd->SetText("Camping");
+        return mrOk;
+    });
+    UserInput::Click(f->Button3);
+    EXPECT_EQ(offered, std::vector<AnsiString>{"Camping"});
+    EXPECT_EQ(f->cboOtheri->Items()->Lines(), std::vector<AnsiString>{"Camping"});
+    EXPECT_EQ(f->lblOInProgress->Caption(), "In Progress - 1");
+    EXPECT_EQ(f->cboMBi->Items()->Count(), 2);
+    EXPECT_EQ(Master().end()[-4], "<Other Camping>");
+    EXPECT_EQ(Master().back(), "</Other Camping>");
+}
+
+TEST_F(AwardTest, TheNotesButtonSwapsTheScoutPageAndTheSheet) {
+    StandScout("Ann");
+    UserInput::Click(f->btnNotes);
+    EXPECT_FALSE(f->pnlNotes->Visible());
+    EXPECT_EQ(f->btnNotes->Caption(), "Scout");
+    UserInput::Click(f->btnNotes);
+    EXPECT_TRUE(f->pnlNotes->Visible());
+    EXPECT_EQ(f->btnNotes->Caption(), "Reqs");
 }
 
 TEST_F(AwardTest, TheSheetBeingLeftIsStoredUnderItsOwnKind) {

@@ -1,5 +1,6 @@
 // Loading a scout: personal fields, rank marks, award lists, and the files
 // that are missing or cannot be read.
+#include "records/FieldRules.h"
 #include "records/tests/WindowFixture.h"
 
 using Loading = WindowFixture;
@@ -40,6 +41,22 @@ TEST_F(Loading, RankMarksFollowStartedAndCompletedDates) {
     EXPECT_EQ(f->lblAdvL->Caption(), "");
 }
 
+TEST_F(Loading, RankMarksWithACompletedDateOnlyOrLongValues) {
+    const AnsiString longValue(1000, '7');  // its close tag lies beyond the first 999 characters
+    WriteScout("Ann", {"<Secondclass>", "<Updated>x</Updated>", "<Completed>05/05/2025</Completed>", "</Secondclass>",
+                       "<Firstclass>", "<Updated>x</Updated>", "<Completed>" + longValue + "</Completed>", "</Firstclass>",
+                       "<Eagle>", "<Updated>x</Updated>", "<Started>" + longValue + "</Started>", "</Eagle>"});
+    Load("Ann");
+    EXPECT_EQ(f->shape2->Brush()->Color(), clGreen);
+    EXPECT_EQ(f->lblAdv2->Caption(), "05/05/2025");
+    // A completed value is read whole, and the date label shows 99 characters of it.
+    EXPECT_EQ(f->shapeF->Brush()->Color(), clGreen);
+    EXPECT_EQ(f->lblAdvF->Caption(), AnsiString(99, '7'));
+    // A started value is read from at most 999 characters: no close tag there, not started.
+    EXPECT_EQ(f->shapeE->Brush()->Color(), clRed);
+    EXPECT_EQ(f->lblAdvE->Caption(), "");
+}
+
 TEST_F(Loading, AwardListsAndTheEagleRequiredCount) {
     std::vector<AnsiString> lines;
     for (const char* badge : {"Camping", "First Aid", "Lifesaving", "Emergency Preparedness", "Swimming", "Hiking", "Cooking"})
@@ -57,6 +74,25 @@ TEST_F(Loading, AwardListsAndTheEagleRequiredCount) {
     EXPECT_EQ(Items(f->cboOthere->Items()), (std::vector<AnsiString>{"Camping"}));
     EXPECT_EQ(f->lblOEarned->Caption(), "Earned - 1");
     EXPECT_EQ(f->lblOInProgress->Caption(), "In Progress - 0");
+}
+
+TEST_F(Loading, AwardNamesComeFromTheirTagsAndEachSectionCounts) {
+    WriteScout("Ann", {"<Mb  Camping>", "<Completed>01/01/2025</Completed>", "</Mb  Camping>",
+                       "<Mb Citizenship in the Community>", "<Completed>01/01/2025</Completed>",
+                       "</Mb Citizenship in the Community>", "<Mb Citizenship in the Nation>",
+                       "<Completed>01/01/2025</Completed>", "</Mb Citizenship in the Nation>",
+                       "<Mb Chess>", "<Started>01/01/2025</Started>", "</Mb Chess>",
+                       "<Mb Chess>", "<Started>02/01/2025</Started>", "</Mb Chess>",
+                       "<Mb Cooking>", "<Completed>" + AnsiString(1000, '1') + "</Completed>", "</Mb Cooking>"});
+    Load("Ann");
+    EXPECT_EQ(Items(f->cboMBe->Items()), (std::vector<AnsiString>{" Camping", "Citizenship in the Community",
+                                                                   "Citizenship in the Nation", "Cooking"}));
+    // Each citizenship badge counts; the blank before " Camping" keeps it from counting.
+    EXPECT_EQ(f->lblEarned->Caption(), "Earned - 4 (2)");
+    EXPECT_EQ(Items(f->cboMBi->Items()), (std::vector<AnsiString>{"Chess", "Chess"}));
+    EXPECT_EQ(f->lblInProgress->Caption(), "In Progress - 2");
+    EXPECT_EQ(f->lblOInProgress->Caption(), "In Progress - 0");
+    EXPECT_EQ(f->lblOEarned->Caption(), "Earned - 0");
 }
 
 TEST_F(Loading, PickingTheLoadedScoutSavesAndRereadsIt) {
@@ -89,4 +125,45 @@ TEST_F(Loading, AScoutFileThatCannotBeReadLeavesNoScoutLoaded) {
     f->Save1Click(nullptr);
     EXPECT_FALSE(FileExists("Gone.scout"));
     EXPECT_TRUE(Contains(FileLines("Ann.scout"), "   <Troop>5</Troop>"));  // saved when it was left
+}
+
+TEST_F(Loading, AScoutWhoseNotesCannotBeSavedStaysLoadedAndShown) {
+    WriteScoutWith("Ann", {"<Updated>x</Updated>", "<Troop>5</Troop>"});
+    WriteScoutWith("Bob", {"<Updated>x</Updated>"});
+    CreateDir("Ann.nts");  // the notes cannot be written over a folder
+    Load("Ann");
+    EXPECT_ANY_THROW(Load("Bob"));
+    EXPECT_EQ(f->CurrentScout, "Ann");
+    EXPECT_EQ(f->cboSCTs->Text(), "Ann");
+    EXPECT_EQ(f->editTroop->Text(), "5");
+}
+
+TEST_F(Loading, ANameTypedIntoTheListNeverReachesOutsideTheDataFolder) {
+    CreateDir("sub");
+    WriteScoutWith("sub/Ann", {"<Updated>x</Updated>", "<Troop>5</Troop>"});
+    const std::string before = ReadFile("sub/Ann.scout");
+    Load("sub/Ann");
+    EXPECT_EQ(f->CurrentScout, "");
+    EXPECT_EQ(desktop().Messages.size(), 1u);
+    f->Save1Click(nullptr);
+    EXPECT_EQ(ReadFile("sub/Ann.scout"), before);
+}
+
+TEST_F(Loading, TheLongestTypedValuesComeBackWhole) {
+    WriteScoutWith("Ann", {"<Updated>x</Updated>"});
+    Load("Ann");
+    UserInput::Type(f->dateBirthdate, AnsiString(2000, 'b'));
+    UserInput::Type(f->editGuardian, AnsiString(2000, 'g'));
+    UserInput::Type(f->datePosStart, AnsiString(2000, 's'));
+    UserInput::Type(f->datePosEnd, AnsiString(2000, 'e'));
+    UserInput::Type(f->editPos, AnsiString(2000, 't'));
+    f->Button5Click(nullptr);
+    const AnsiString birthdate = f->dateBirthdate->Text(), guardian = f->editGuardian->Text();
+    const auto entries = Items(f->lbPositions->Items());
+    EXPECT_EQ(birthdate.size(), static_cast<size_t>(MaxElementChars));
+    f->Save1Click(nullptr);
+    f->UndoCurrentChanges1Click(nullptr);
+    EXPECT_EQ(f->dateBirthdate->Text(), birthdate);
+    EXPECT_EQ(f->editGuardian->Text(), guardian);
+    EXPECT_EQ(Items(f->lbPositions->Items()), entries);
 }

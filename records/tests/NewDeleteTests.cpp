@@ -41,6 +41,30 @@ TEST_F(NewDelete, ExistingFilesAreKept) {
     EXPECT_TRUE(FileExists("Bob.scout"));
 }
 
+TEST_F(NewDelete, NewScoutSavesAndUnloadsTheLoadedScoutWhateverTheAnswer) {
+    desktop().QueueInput("Ann");
+    f->NewScout1Click(nullptr);
+    desktop().QueueInput("Bob");
+    f->NewScout1Click(nullptr);
+
+    f->RefreshScoutList(5);  // no leaders: an empty list
+    Load("Ann");
+    f->editTroop->SetText("12");
+    desktop().QueueInput(std::nullopt);
+    f->NewScout1Click(nullptr);
+    EXPECT_EQ(f->CurrentScout, "");
+    EXPECT_TRUE(Contains(FileLines("Ann.scout"), "   <Troop>12</Troop>"));
+    EXPECT_EQ(Items(f->cboSCTs->Items()), (std::vector<AnsiString>{"Ann", "Bob"}));  // rebuilt with mode 0
+
+    Load("Bob");
+    f->editTroop->SetText("7");
+    desktop().QueueInput("Ann");  // exists: only the message
+    f->NewScout1Click(nullptr);
+    EXPECT_EQ(desktop().Messages.back(), "Ann.scout already exists!");
+    EXPECT_EQ(f->CurrentScout, "");
+    EXPECT_TRUE(Contains(FileLines("Bob.scout"), "   <Troop>7</Troop>"));
+}
+
 TEST_F(NewDelete, NamesOutsideTheDataFolderAreRefused) {
     for (const char* name : {"../Ann", "a\\b", " . ", "..", "   ", "a\tb"}) {
         desktop().QueueInput(name);

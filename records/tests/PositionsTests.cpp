@@ -41,8 +41,20 @@ TEST_F(Positions, AddUpdateDeleteAndSelect) {
     f->lbPositions->SetItemIndex(-1);
     Enter("x", "y", "z");
     f->Button6Click(nullptr);  // nothing selected: nothing changes
-    EXPECT_EQ(Shown().size(), 2u);
+    f->Button8Click(nullptr);
+    EXPECT_EQ(Shown(), (std::vector<AnsiString>{"01/01/2025\t03/01/2026\tSPL", "02/02/2025\t03/03/2025\tScribe"}));
     EXPECT_EQ(f->editPos->Text(), "z");
+}
+
+TEST_F(Positions, SelectingAnEntryShowsAtMost99CharactersOfItsText) {
+    f->lbPositions->Items()->Add("a\tb\t" + AnsiString(150, 'x'));
+    f->lbPositions->Items()->Add("only a start");
+    UserInput::Pick(f->lbPositions, 1);
+    EXPECT_EQ(f->editPos->Text(), AnsiString(99, 'x'));
+    UserInput::Pick(f->lbPositions, 2);
+    EXPECT_EQ(f->datePosStart->Text(), "only a start");
+    EXPECT_EQ(f->datePosEnd->Text(), "");
+    EXPECT_EQ(f->editPos->Text(), "");
 }
 
 TEST_F(Positions, SwitchingListsKeepsEveryChange) {
@@ -98,7 +110,7 @@ TEST(FieldRules, FieldsRefuseWhatTheScoutFileCannotHold) {
     for (int c : {int('|'), int('<'), 9, 10, 0xE9, 30})
         EXPECT_FALSE(ElementChar(static_cast<unsigned char>(c))) << c;
     EXPECT_TRUE(ElementChar('a'));
-    EXPECT_TRUE(EntryChar('<'));
+    EXPECT_FALSE(EntryChar('<'));  // an entry of one field could read back as a tag
     EXPECT_FALSE(EntryChar('\t'));
     EXPECT_FALSE(EntryChar('|'));
 }

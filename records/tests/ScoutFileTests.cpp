@@ -49,6 +49,19 @@ TEST_F(ScoutFile, StoringASectionTwiceLeavesOneAtTheEnd) {
     EXPECT_EQ(Master(), (std::vector<AnsiString>{"d", "<Pos>", "</Pos>", "<Scout>", "   <Troop>7</Troop>", "</Scout>"}));
 }
 
+TEST_F(ScoutFile, ExtractReadsTheFirstSectionAndStoreRemovesEveryCopy) {
+    f->masterlist->Items()->SetText("d\n <Scout>\n   <Troop>1</Troop>\n\t</Scout>\n<Pos>\n<Scout>\n2\n</Scout>\n");
+    f->ExtractSection("Scout");
+    EXPECT_EQ(Slave(), (std::vector<AnsiString>{"<Troop>1</Troop>"}));
+    f->ExtractSection("Pos");  // a section without its close tag runs to the end
+    EXPECT_EQ(Slave(), (std::vector<AnsiString>{"<Scout>", "2", "</Scout>"}));
+
+    f->masterlist->Items()->SetText("d\n <Scout>\n1\n</Scout>\n<Pos>\n</Pos>\n<Scout>\n2\n</Scout>\n");
+    f->slavelist->Items()->Clear();
+    f->StoreSection("Scout*");
+    EXPECT_EQ(Master(), (std::vector<AnsiString>{"d", "<Pos>", "</Pos>", "<Scout>", "</Scout>"}));
+}
+
 TEST_F(ScoutFile, MeritBadgeAndOtherAwardOfOneNameStayApart) {
     f->masterlist->Items()->SetText("d\n  <Other Camping>\nother\n  </Other Camping>\n<Mb Camping>\nold\n</Mb Camping>\n");
     f->slavelist->Items()->SetText("new\n");

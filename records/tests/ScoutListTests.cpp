@@ -21,43 +21,55 @@ protected:
 TEST_F(ScoutList, DayLimitsOfTheAgeGroups) {
     WriteBorn("a4383", 4383);
     WriteBorn("b4384", 4384);
+    WriteBorn("b5113", 5113);
+    WriteBorn("c5114", 5114);
     WriteBorn("c5844", 5844);
     WriteBorn("d5845", 5845);
     EXPECT_EQ(f->AgeGroupOf("a4383.scout"), 1);
     EXPECT_EQ(f->AgeGroupOf("b4384.scout"), 2);
+    EXPECT_EQ(f->AgeGroupOf("b5113.scout"), 2);
+    EXPECT_EQ(f->AgeGroupOf("c5114.scout"), 3);
     EXPECT_EQ(f->AgeGroupOf("c5844.scout"), 3);
     EXPECT_EQ(f->AgeGroupOf("d5845.scout"), 4);
     EXPECT_EQ(Listed(1), (std::vector<AnsiString>{"a4383"}));
-    EXPECT_EQ(Listed(2), (std::vector<AnsiString>{"b4384"}));
-    EXPECT_EQ(Listed(3), (std::vector<AnsiString>{"c5844"}));
+    EXPECT_EQ(Listed(2), (std::vector<AnsiString>{"b4384", "b5113"}));
+    EXPECT_EQ(Listed(3), (std::vector<AnsiString>{"c5114", "c5844"}));
     EXPECT_EQ(Listed(4), (std::vector<AnsiString>{"d5845"}));
-    EXPECT_EQ(Listed(6), (std::vector<AnsiString>{"a4383", "b4384"}));
-    EXPECT_EQ(Listed(0).size(), 4u);
+    EXPECT_EQ(Listed(6), (std::vector<AnsiString>{"a4383", "b4384", "b5113"}));
+    EXPECT_EQ(Listed(0).size(), 6u);
 }
 
 TEST_F(ScoutList, NicknamesReplaceTheBirthDateGroup) {
+    EXPECT_TRUE(Listed(0).empty());
     for (const char* nick : {"11", "12", "13", "14", "16"})
         WriteScoutWith(AnsiString("n") + nick, {"<Updated>x</Updated>", AnsiString("<Nickname>") + nick + "</Nickname>"});
     WriteScoutWith("word", {"<Updated>x</Updated>", "<Nickname>tall</Nickname>", "<Birthdate>" + DaysAgo(13 * 365 + 10) + "</Birthdate>"});
+    // A group number itself selects that filter; 2 stays out of "Scout (11-13)", 6 is in it.
+    WriteScoutWith("g2", {"<Nickname>2</Nickname>", "<Birthdate>" + DaysAgo(6000) + "</Birthdate>"});
+    WriteScoutWith("g3", {"<Nickname>3</Nickname>"});
+    WriteScoutWith("g6", {"<Nickname>6</Nickname>"});
     EXPECT_EQ(Listed(1), (std::vector<AnsiString>{"n11"}));
-    EXPECT_EQ(Listed(2), (std::vector<AnsiString>{"n12", "word"}));
-    EXPECT_EQ(Listed(6), (std::vector<AnsiString>{"n11", "n12"}));
-    EXPECT_EQ(Listed(3), (std::vector<AnsiString>{"n14"}));
+    EXPECT_EQ(Listed(2), (std::vector<AnsiString>{"g2", "n12", "word"}));
+    EXPECT_EQ(Listed(6), (std::vector<AnsiString>{"g6", "n11", "n12"}));
+    EXPECT_EQ(Listed(3), (std::vector<AnsiString>{"g3", "n14"}));
     EXPECT_EQ(Listed(4), (std::vector<AnsiString>{"n16"}));
-    EXPECT_EQ(Listed(0).size(), 6u);
+    EXPECT_EQ(Listed(0).size(), 9u);
 }
 
 TEST_F(ScoutList, LeadersAndWhichFilesAreListed) {
     WriteScoutWith("Lead", {"<Patrol>L- Staff</Patrol>"});
     WriteScoutWith("lower", {"<Patrol>l-Staff</Patrol>"});
     WriteFile("Caps.SCOUT", "01/01/2025\n");
+    WriteScoutWith("x.scout", {});  // a scout named "x.scout" keeps its whole name
     WriteScoutWith("Bad date", {"<Birthdate>31/31/2000</Birthdate>"});
     WriteScoutWith("Two", {"<Birthdate>" + DaysAgo(100) + "</Birthdate>", "<Birthdate>" + DaysAgo(6000) + "</Birthdate>"});
     WriteFile("Long.scout", std::string(2000, 'x') + "\n<Birthdate>" + DaysAgo(100) + "</Birthdate>\n");
+    // Blanks, TABs and carriage returns are dropped before the tags are compared.
+    WriteFile("Crlf.scout", "01/01/2025\r\n<Scout>\r\n\t<Birthdate> " + DaysAgo(100) + "\t</Birthdate>\r\n</Scout>\r\n");
     EXPECT_EQ(Listed(5), (std::vector<AnsiString>{"Lead"}));
-    EXPECT_EQ(Listed(0), (std::vector<AnsiString>{"Bad date", "Long", "lower", "Two"}));
+    EXPECT_EQ(Listed(0), (std::vector<AnsiString>{"Bad date", "Crlf", "Long", "lower", "Two", "x.scout"}));
     EXPECT_EQ(Listed(4), (std::vector<AnsiString>{"Two"}));  // the later birth date decides
-    EXPECT_EQ(Listed(1), (std::vector<AnsiString>{"Long"}));
+    EXPECT_EQ(Listed(1), (std::vector<AnsiString>{"Crlf", "Long"}));
     EXPECT_EQ(f->ReadFileTag("Lead.scout", "<Patrol>"), "L-Staff");
 }
 

@@ -1,5 +1,7 @@
 // The requirement sheet: which catalog and section a sheet uses, what leaving
 // it stores, the rows and their paging, and the date dialog.
+#include <filesystem>
+
 #include "records/tests/SheetFixture.h"
 
 using SheetTest = SheetFixture;
@@ -134,4 +136,138 @@ TEST_F(SheetTest, TheDateDialogPresetsTodayForNonDatesAndCancelKeepsTheText) {
     UserInput::DblClick(f->RowDateEdit[1]);
     EXPECT_STREQ(f->ReqDate[2], "02/01/2026");
     EXPECT_EQ(f->RowStatusShape[1]->Brush()->Color(), clGreen);
+}
+
+TEST_F(SheetTest, WithoutAScoutOrACatalogNoSheetOpens) {
+    WriteCatalog("Star.Rank", 2);
+    UserInput::Click(f->Label7);  // no scout loaded: nothing, not even a message
+    EXPECT_EQ(f->lblRequirements->Caption(), "");
+    EXPECT_TRUE(desktop().Messages.empty());
+    EXPECT_TRUE(f->pnlNotes->Visible());
+
+    // A missing catalog: the message, no title, the dates read, rows that store nothing.
+    StandScout("Ann", {"<Life>", "<Started>01/02/2026</Started>", "<Awarded>05/05/2026", "</Life>"});
+    UserInput::Click(f->Label8);
+    EXPECT_EQ(desktop().Messages.back(), "File error - Life.Rank does not exist");
+    EXPECT_EQ(f->lblRequirements->Caption(), "");
+    EXPECT_EQ(f->deditStarted->Text(), "01/02/2026");
+    EXPECT_EQ(f->deditAwarded->Text(), "");  // a value without its close tag reads as empty
+    EXPECT_FALSE(f->RowsLive);
+    const auto before = Master();
+    UserInput::Click(f->Label7);  // no sheet was open, so nothing is stored
+    EXPECT_EQ(MasterIndex("<Life>"), 1);
+    EXPECT_EQ(Master().size(), before.size());
+
+    // A catalog that exists but cannot be read opens no sheet either, so
+    // leaving cannot store the section without its requirement entries.
+    std::filesystem::remove("Eagle.Rank");
+    std::filesystem::create_symlink("/proc/self/mem", "Eagle.Rank");  // reading it fails
+    StandScout("Ann", {"<Eagle>", "<req>", "<reqnbr>1</reqnbr>", "<reqdate>D</reqdate>", "</req>", "</Eagle>"});
+    UserInput::Click(f->Label9);
+    const auto withEagle = Master();
+    EXPECT_EQ(desktop().Messages.back(), "Could not read Eagle.Rank");
+    EXPECT_EQ(f->lblRequirements->Caption(), "");
+    UserInput::Click(f->Label8);
+    EXPECT_EQ(Master(), withEagle);
+}
+
+TEST_F(SheetTest, CatalogsWithoutRequirementsAndSurplusBlocks) {
+    WriteFile("Star.Rank", "01/01/2020\n");
+    WriteFile("Life.Rank", "\n\r\n\t\n");
+    WriteCatalog("Eagle.Rank", 2);
+    StandScout("Ann", {"<Eagle>", "<Completed>02/02/2026</Completed>", "<req>", "<reqnbr>2</reqnbr>",
+                       "<reqdate>B</reqdate>", "</req>", "<req>", "<reqnbr>7</reqnbr>", "<reqdate>G</reqdate>",
+                       "</req>", "<req>", "<reqnbr>151</reqnbr>", "</req>", "<req>", "<reqnbr>0</reqnbr>",
+                       "</req>", "</Eagle>"});
+    for (TLabel* rank : {f->Label7, f->Label8}) {
+        UserInput::Click(rank);
+        EXPECT_NE(f->lblRequirements->Caption(), "");
+        EXPECT_EQ(f->SheetCount, 0);
+        EXPECT_FALSE(f->RowPanel[0]->Visible());
+        EXPECT_FALSE(f->bbDown->Visible());
+    }
+    EXPECT_EQ(Master()[MasterIndex("<Star>") + 5], "</Star>");  // only Updated and the three dates
+
+    // Blocks beyond the catalog are read, never shown, and dropped when the sheet is left.
+    UserInput::Click(f->Label9);
+    EXPECT_EQ(f->ShapeReq->Brush()->Color(), clGreen);
+    EXPECT_STREQ(f->ReqDate[7], "G");
+    EXPECT_EQ(f->RowDateEdit[1]->Text(), "B");
+    EXPECT_FALSE(f->RowPanel[2]->Visible());
+    UserInput::Click(f->Label7);
+    EXPECT_EQ(MasterIndex("</Eagle>") - MasterIndex("<Eagle>"), 4 + 5 * 2 + 1);
+    EXPECT_EQ(MasterIndex("      <reqnbr>7</reqnbr>"), -1);
+    EXPECT_EQ(f->ShapeReq->Brush()->Color(), clBtnFace);
+}
+
+TEST_F(SheetTest, CatalogLinesSplitIntoTheirFields) {
+    // No separator: whole line as full text and no number, so the row stays hidden;
+    // one separator: number and full text; a TAB ends the line's text.
+    WriteFile("Star.Rank", "d\nwhole line\n2\x1e" "full only\n3\x1es\x1e" "f\x1ex\tcut\n");
+    StandScout("Ann");
+    UserInput::Click(f->Label7);
+    EXPECT_EQ(f->SheetCount, 3);
+    EXPECT_FALSE(f->RowPanel[0]->Visible());
+    EXPECT_STREQ(f->ReqFullText[1], "whole line");
+    EXPECT_TRUE(f->RowPanel[1]->Visible());
+    EXPECT_EQ(f->RowTextLabel[1]->Caption(), "");
+    EXPECT_STREQ(f->ReqFullText[2], "full only");
+    EXPECT_STREQ(f->ReqFullText[3], "f\x1ex");
+    UserInput::Click(f->RowTextLabel[2]);  // the pane ends its text at the separator
+    EXPECT_EQ(f->memoDescription->Lines()->Lines(), (std::vector<AnsiString>{"f"}));
+}
+
+TEST_F(SheetTest, AnAwardBearingARankTitleKeepsItsOwnSection) {
+    WriteCatalog("Star.Other", 1);
+    StandScout("Ann", {"<Star>", "<Started>01/01/2026</Started>", "</Star>", "<Other Star>", "</Other Star>"});
+    f->ShowAwardSheet("Star", "Star", "Other");
+    UserInput::Type(f->RowDateEdit[0], "02/02/2026");
+    f->ShowAwardSheet("Star", "Star", "Other");  // reopening stores it and reads it back
+    EXPECT_EQ(f->RowDateEdit[0]->Text(), "02/02/2026");
+    EXPECT_EQ(Master()[1], "<Star>");
+    EXPECT_EQ(Master()[2], "<Started>01/01/2026</Started>");
+    EXPECT_EQ(Master()[4], "<Other Star>");
+}
+
+TEST_F(SheetTest, ACatalogWhoseExtensionHasAnotherCaseOpens) {
+    WriteCatalog("Knots.MB", 2);
+    StandScout("Ann");
+    f->ShowAwardSheet("Knots", "Knots", "Mb");
+    EXPECT_EQ(f->lblRequirements->Caption(), "Knots");
+    EXPECT_EQ(f->SheetCount, 2);
+    EXPECT_TRUE(desktop().Messages.empty());
+}
+
+TEST_F(SheetTest, CounselorEditsAndTheNameCaptionLeaveTheCirclesAlone) {
+    WriteCatalog("Star.Rank", 2);
+    StandScout("Ann", {"<Star>", "<req>", "<reqnbr>1</reqnbr>", "<reqdate>D</reqdate>", "</req>", "</Star>"});
+    UserInput::Click(f->Label7);
+    f->RowStatusShape[0]->Brush()->SetColor(clYellow);
+    UserInput::Click(f->RowTextLabel[1]);
+    UserInput::Type(f->RowCounselorEdit[0], "Eve");
+    EXPECT_STREQ(f->ReqCounselor[1], "Eve");
+    EXPECT_STREQ(f->ReqDate[1], "D");
+    EXPECT_EQ(f->RowStatusShape[0]->Brush()->Color(), clYellow);
+    EXPECT_TRUE(f->memoDescription->Lines()->Lines().empty());
+
+    UserInput::Click(f->RowTextLabel[1]);
+    UserInput::Click(f->Label40);
+    EXPECT_TRUE(f->memoDescription->Lines()->Lines().empty());
+    EXPECT_STREQ(f->ReqCounselor[1], "Eve");
+    EXPECT_EQ(f->lblRequirements->Caption(), "Star");
+}
+
+TEST_F(SheetTest, TheEndDateOfTheServiceListOpensNoCalendar) {
+    StandScout("Ann");
+    UserInput::Click(f->rbService);
+    UserInput::Type(f->datePosEnd, "2:30");
+    UserInput::DblClick(f->datePosEnd);
+    EXPECT_TRUE(desktop().ModalForms.empty());
+    EXPECT_EQ(f->datePosEnd->Text(), "2:30");
+
+    UserInput::Click(f->rbPositions);
+    desktop().QueueModal([](TForm*) { return mrOk; });
+    UserInput::DblClick(f->datePosEnd);
+    EXPECT_EQ(desktop().ModalForms.size(), 1u);
+    EXPECT_EQ(f->datePosEnd->Text(), Today());
 }
