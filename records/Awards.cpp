@@ -50,8 +50,8 @@ void TForm1::AddAward(const AnsiString& kind) {
         }
     const AnsiString today = DateToStr(Date());
     slavelist->Items()->Clear();
-    slavelist->Items()->Add("   <Updated>" + today + "</Updated>");
-    slavelist->Items()->Add("   <Started>" + today + "</Started>");
+    slavelist->Items()->Add(ElementLine("Updated", today));
+    slavelist->Items()->Add(ElementLine("Started", today));
     StoreSection(name + "*" + kind);
     FillAwardLists();
 }
@@ -59,10 +59,7 @@ void TForm1::AddAward(const AnsiString& kind) {
 void TForm1::Button1Click(TObject*) { AddAward("Mb"); }
 void TForm1::Button3Click(TObject*) { AddAward("Other"); }
 
-void TForm1::OpenAwardSheet(TComboBox* list, const AnsiString& kind) {
-    if (CurrentScout.empty()) return;
-    ShowAwardSheet(list->Text(), list->Text(), kind);
-}
+void TForm1::OpenAwardSheet(TComboBox* list, const AnsiString& kind) { ShowAwardSheet(list->Text(), list->Text(), kind); }
 
 void TForm1::cboMBiClick(TObject*) { OpenAwardSheet(cboMBi, "Mb"); }
 void TForm1::cboMBeClick(TObject*) { OpenAwardSheet(cboMBe, "Mb"); }
@@ -71,7 +68,6 @@ void TForm1::cboOthereClick(TObject*) { OpenAwardSheet(cboOthere, "Other"); }
 
 void TForm1::btnNotesClick(TObject*) {
     if (CurrentScout.empty()) return;
-    GuardSheetFields();
     if (pnlNotes->Visible()) {
         pnlNotes->Hide();
         btnNotes->SetCaption("Scout");

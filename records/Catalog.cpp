@@ -50,8 +50,6 @@ bool CatalogNameChar(unsigned char c) {
     return CatalogTextChar(c) && c != '/' && c != '\\' && c != '<' && c != '>' && c != '|';
 }
 
-constexpr int LongestLine = 3998;  // what a reader keeps of a line
-
 }  // namespace
 
 void TForm1::GuardEditorFields() {
@@ -70,15 +68,12 @@ AnsiString TForm1::EditorCatalogKind() {
     return "Other";
 }
 
-void TForm1::AddMBReqs1Click(TObject*) {
+void TForm1::AddMBReqs1Click(TObject* Sender) {
     if (!SaveAndUnload()) return;  // the save failed: the scout stays loaded with its edits
     ClearScoutForm();
     if (pnlAdd->Visible()) {
-        pnlAdd->Hide();
-        btnNotes->Show();
-        AddMBReqs1->SetCaption("Edit Requirements");
+        btnCloseReqClick(Sender);
     } else {
-        GuardEditorFields();
         pnlAdd->SetHeight(Height() - 63);
         pnlAdd->SetWidth(Width() - 15);
         pnlAdd->Show();
@@ -108,9 +103,10 @@ void TForm1::rbOtherClick(TObject*) {
 }
 
 void TForm1::FillCatalogList() {
+    const AnsiString kind = EditorCatalogKind();
     cboMBs->Clear();
-    flb->SetMask("*." + EditorCatalogKind());
-    AddCatalogNames(*cboMBs->Items(), *flb->Items(), EditorCatalogKind());
+    flb->SetMask("*." + kind);
+    AddCatalogNames(*cboMBs->Items(), *flb->Items(), kind);
 }
 
 void TForm1::btnAddReqClick(TObject*) {
@@ -175,7 +171,7 @@ int TForm1::FindCatalogLine(const AnsiString& number) {
 // descriptions are shown; with none selected both fields stay empty.
 void TForm1::ShowCatalogLine(int index) {
     if (index != 0) CatalogSelIndex = index;
-    if (CatalogSelIndex < 1 || CatalogSelIndex > CatalogCount) {
+    if (!CatalogLineSelected()) {
         editShort->SetText("");
         return;
     }
@@ -231,10 +227,10 @@ void TForm1::btnAddNewReqClick(TObject*) {
 }
 
 void TForm1::btnSaveReqClick(TObject*) {
-    if (!CatalogOpen() || CatalogSelIndex < 1 || CatalogSelIndex > CatalogCount) return;
+    if (!CatalogOpen() || !CatalogLineSelected()) return;
     const AnsiString number = SplitCatalogLine(CatalogLines[CatalogSelIndex], FieldSep).number;
     AnsiString line = number + FieldSep + editShort->Text() + FieldSep + StoredFullText(memoReq->MemoText());
-    CopyField(CatalogLines[CatalogSelIndex], LongestLine + 1, line);
+    CopyField(CatalogLines[CatalogSelIndex], MaxLineChars + 1, line);  // what a reader keeps of a line
     editShort->SetText("");
     memoReq->Clear();
 }

@@ -3,33 +3,24 @@
 #include "platform/vcl/StdCtrls.h"
 
 namespace {
-const AnsiString CurrentMark = "--Current--";
-
-bool PlainChar(unsigned char c) { return c >= 32 && c < 127 && c != '|'; }
-
-void LimitLength(TWinControl* control, int maxChars) {
+// Makes the control refuse what accept refuses; an edit also takes at most
+// maxChars characters (a lower limit that it already has is kept).
+void Guard(TWinControl* control, bool (*accept)(unsigned char), int maxChars) {
+    if (!control) return;
+    control->AcceptChar = accept;
     auto* edit = dynamic_cast<TEdit*>(control);
     if (edit && (edit->MaxLength() <= 0 || edit->MaxLength() > maxChars)) edit->SetMaxLength(maxChars);
 }
 }  // namespace
 
-bool ElementChar(unsigned char c) { return PlainChar(c) && c != '<'; }
+bool ElementChar(unsigned char c) { return c >= 32 && c < 127 && c != '|' && c != '<'; }
 
 // An entry whose other fields are empty is read back trimmed, so an entry
 // field holding "<" could make its line look like a section tag.
-bool EntryChar(unsigned char c) { return PlainChar(c) && c != '<'; }
+bool EntryChar(unsigned char c) { return ElementChar(c); }
 
-void GuardElementField(TWinControl* control) {
-    if (!control) return;
-    control->AcceptChar = ElementChar;
-    LimitLength(control, MaxElementChars);
-}
-
-void GuardEntryField(TWinControl* control) {
-    if (!control) return;
-    control->AcceptChar = EntryChar;
-    LimitLength(control, MaxEntryFieldChars);
-}
+void GuardElementField(TWinControl* control) { Guard(control, ElementChar, MaxElementChars); }
+void GuardEntryField(TWinControl* control) { Guard(control, EntryChar, MaxEntryFieldChars); }
 
 AnsiString ScoutNameRefusal(const AnsiString& trimmedName) {
     if (trimmedName.empty() || trimmedName == "." || trimmedName == "..")

@@ -35,6 +35,9 @@ void GuardEntryField(TWinControl* control);
 // is taken trimmed; it must stay inside the data folder.
 AnsiString ScoutNameRefusal(const AnsiString& trimmedName);
 
+// The end date of a positions or camps entry that has not ended yet.
+inline const AnsiString CurrentMark = "--Current--";
+
 // An entry line of a list section whose empty start or text lost its TAB when
 // the line was trimmed gets its empty fields back, so that it splits into its
 // three fields again: an entry has exactly two TABs, and "--Current--" can

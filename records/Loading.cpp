@@ -7,21 +7,9 @@
 
 namespace {
 
-bool Begins(const AnsiString& s, const AnsiString& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
-
-// The value of a trimmed line that begins with openTag: the text after it (at
-// most maxChars characters of it), cut before the first closeMark; "" when no
-// closeMark follows within them.
-AnsiString ValueBefore(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark,
-                       size_t maxChars = AnsiString::npos) {
-    AnsiString rest = line.substr(openTag.size(), maxChars);
-    size_t end = rest.find(closeMark);
-    return end == AnsiString::npos ? AnsiString() : rest.substr(0, end);
-}
-
 bool BeginsWithAny(const AnsiString& upper, std::initializer_list<const char*> prefixes) {
     for (const char* prefix : prefixes)
-        if (Begins(upper, prefix)) return true;
+        if (StartsWith(upper, prefix)) return true;
     return false;
 }
 
@@ -74,9 +62,7 @@ void TForm1::cboSCTsClick(TObject*) {
     }
     // The scout and its lines are set together, so that nothing failing later
     // leaves CurrentScout naming a scout whose lines are not in masterlist.
-    TStringList fileLines;
-    for (const AnsiString& line : lines) fileLines.Add(line);
-    masterlist->Items()->Assign(fileLines);
+    ReplaceLines(masterlist->Items(), lines);
     CurrentScout = name;
     ShowListMode(0);
     SetCaption("Trailbook - " + name);
@@ -150,11 +136,11 @@ AnsiString TForm1::RankStatus(const AnsiString& section) {
     const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
     for (size_t i = 1; i < lines.size(); ++i) {
         const AnsiString line = Trim(lines[i]);
-        if (Begins(line, "<Started>")) {
-            AnsiString value = ValueBefore(line, "<Started>", "</Started>", 999);
+        if (StartsWith(line, "<Started>")) {
+            AnsiString value = ElementValue(line, "<Started>", "</Started>", 999);
             if (!value.empty()) result = "p" + value;
-        } else if (Begins(line, "<Completed>")) {
-            AnsiString value = ValueBefore(line, "<Completed>", "</Completed>");
+        } else if (StartsWith(line, "<Completed>")) {
+            AnsiString value = ElementValue(line, "<Completed>", "</Completed>");
             if (!value.empty()) result = "c" + value;
         }
     }
@@ -180,12 +166,12 @@ void TForm1::FillAwardLists() {
         for (const AnsiString& raw : masterlist->Items()->Lines()) {
             const AnsiString line = Trim(raw);
             if (!inside) {
-                if (Begins(line, openPrefix)) {
+                if (StartsWith(line, openPrefix)) {
                     inside = true;
                     started = completed = false;
                     name = line.substr(openPrefix.size(), line.size() - openPrefix.size() - 1);
                 }
-            } else if (Begins(line, kind.closePrefix)) {
+            } else if (StartsWith(line, kind.closePrefix)) {
                 if (completed) {
                     kind.earned->Items()->Add(name);
                     if (kind.inProgress == cboMBi) {
@@ -198,10 +184,10 @@ void TForm1::FillAwardLists() {
                     kind.inProgress->Items()->Add(name);
                 }
                 inside = started = completed = false;
-            } else if (Begins(line, "<Started>")) {
-                if (!ValueBefore(line, "<Started>", "</Started>").empty()) started = true;
-            } else if (Begins(line, "<Completed>")) {
-                if (!ValueBefore(line, "<Completed>", "</Completed").empty()) completed = true;
+            } else if (StartsWith(line, "<Started>")) {
+                if (!ElementValue(line, "<Started>", "</Started>").empty()) started = true;
+            } else if (StartsWith(line, "<Completed>")) {
+                if (!ElementValue(line, "<Completed>", "</Completed").empty()) completed = true;
             }
         }
     }

@@ -39,10 +39,11 @@ void TForm1::FormCreate(TObject*) {
                         editPhone, dateBirthdate, dateMeddate, editEmail})
         GuardElementField(edit);
     for (TEdit* edit : {datePosStart, datePosEnd, editPos}) GuardEntryField(edit);
+    GuardSheetFields();
+    GuardEditorFields();
     RefreshScoutList(0);
     pnlNotes->SetLeft(8);
     pnlNotes->SetTop(8);
-    CurrentScout = "";
     ResetAfterSave = true;
     RowsBuilt = true;
 }
@@ -63,45 +64,44 @@ void TForm1::FormClose(TObject*, TCloseAction& Action) {
     FreeRequirementRows();
 }
 
+namespace {
+// A control owned and shown by parent, at the given place.
+template <class Control>
+Control* NewChild(TWinControl* parent, int left, int top, int width, int height) {
+    auto* control = new Control(parent);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+}  // namespace
+
 void TForm1::BuildRequirementRows() {
     for (int row = 0; row < SheetRows; ++row) {
-        TPanel* panel = new TPanel(pnlScout);
-        panel->SetParent(pnlScout);
-        panel->SetBounds(11, 23 + 28 * row, pnlScout->Width() - 20, 25);
+        TPanel* panel = NewChild<TPanel>(pnlScout, 11, 23 + 28 * row, pnlScout->Width() - 20, 25);
         panel->SetCaption("");
         RowPanel[row] = panel;
 
-        TLabel* number = new TLabel(panel);
-        number->SetParent(panel);
-        number->SetBounds(8, 5, 50, 14);
+        TLabel* number = NewChild<TLabel>(panel, 8, 5, 50, 14);
         number->SetCaption("");
         RowNumberLabel[row] = number;
 
-        TLabel* text = new TLabel(panel);
-        text->SetParent(panel);
-        text->SetBounds(60, 5, 200, 14);
+        TLabel* text = NewChild<TLabel>(panel, 60, 5, 200, 14);
         text->SetCaption("");
         text->OnClick = [this](TObject* sender) { Label40Click(sender); };
         RowTextLabel[row] = text;
 
-        TEdit* counselor = new TEdit(panel);
-        counselor->SetParent(panel);
-        counselor->SetBounds(280, 3, 100, 21);
+        TEdit* counselor = NewChild<TEdit>(panel, 280, 3, 100, 21);
         counselor->SetText("");
         counselor->OnChange = [this](TObject* sender) { Label40Click(sender); };
         RowCounselorEdit[row] = counselor;
 
-        TEdit* date = new TEdit(panel);
-        date->SetParent(panel);
-        date->SetBounds(390, 3, 80, 21);
+        TEdit* date = NewChild<TEdit>(panel, 390, 3, 80, 21);
         date->SetText("");
         date->OnDblClick = [this](TObject* sender) { UpdateDate(sender); };
         date->OnChange = [this](TObject* sender) { Label40Click(sender); };
         RowDateEdit[row] = date;
 
-        TShape* status = new TShape(panel);
-        status->SetParent(panel);
-        status->SetBounds(480, 3, 17, 17);
+        TShape* status = NewChild<TShape>(panel, 480, 3, 17, 17);
         status->SetShape(stCircle);
         status->Brush()->SetColor(clBtnFace);
         RowStatusShape[row] = status;

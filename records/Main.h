@@ -195,11 +195,12 @@ private:
     void PageRows(int direction);
     void AddAward(const AnsiString& kind);
     void OpenAwardSheet(TComboBox* list, const AnsiString& kind);
-    // Length limits and refused characters of the sheet's and the editor's fields.
+    // Length limits and refused characters of the sheet's and the editor's fields, set at start-up.
     void GuardSheetFields();
     void GuardEditorFields();
     AnsiString EditorCatalogKind();
     bool CatalogOpen() const { return CatalogLines[0][0] != '\0'; }
+    bool CatalogLineSelected() const { return CatalogSelIndex >= 1 && CatalogSelIndex <= CatalogCount; }
     int FindCatalogLine(const AnsiString& number);
     void ShowCatalogLine(int index);
     void EmptyCatalogEditor();
@@ -216,8 +217,17 @@ private:
 
     // ---- helpers of the scout file and window
 private:
+    // Replaces a list's lines in one step (one change notice instead of one per line).
+    static void ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines);
     // The lines of the first section named name in masterlist, trimmed or as stored.
     std::vector<AnsiString> SectionLines(const AnsiString& name, bool trimmed);
+    // An element line as the scout file stores it: "   <tag>value</tag>".
+    static AnsiString ElementLine(const AnsiString& tag, const AnsiString& value);
+    // The value of a trimmed line that begins with openTag: the text after it
+    // (at most maxChars characters of it), cut before the first closeMark; ""
+    // when the line does not begin with openTag or no closeMark follows within them.
+    static AnsiString ElementValue(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark,
+                                   size_t maxChars = AnsiString::npos);
     // Writes the loaded scout's files; false when the scout file could not be
     // written (reported; the scout stays loaded and nothing is cleared).
     bool WriteCurrentScout();

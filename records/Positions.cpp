@@ -6,8 +6,6 @@
 
 namespace {
 
-const AnsiString CurrentMark = "--Current--";
-
 struct ListModeInfo {
     const char* section;
     const char* textHeading;
@@ -30,6 +28,12 @@ AnsiString TrimKeepingTabs(const AnsiString& line) {
     while (start < end && dropped(line[start])) ++start;
     while (end > start && dropped(line[end - 1])) --end;
     return line.substr(start, end - start);
+}
+
+// The index of the list's selected line, or -1 when none is selected.
+int SelectedIndex(TListBox* list) {
+    int index = list->ItemIndex();
+    return index >= 0 && index < list->Items()->Count() ? index : -1;
 }
 
 }  // namespace
@@ -93,22 +97,22 @@ void TForm1::Button5Click(TObject*) {
 }
 
 void TForm1::Button6Click(TObject*) {
-    int index = lbPositions->ItemIndex();
-    if (index < 0 || index >= lbPositions->Items()->Count()) return;
+    int index = SelectedIndex(lbPositions);
+    if (index < 0) return;
     lbPositions->Items()->Put(index, ListEntryFromFields());
     ClearListFields();
 }
 
 void TForm1::Button8Click(TObject*) {
-    int index = lbPositions->ItemIndex();
-    if (index < 0 || index >= lbPositions->Items()->Count()) return;
+    int index = SelectedIndex(lbPositions);
+    if (index < 0) return;
     lbPositions->Items()->Delete(index);
     ClearListFields();
 }
 
 void TForm1::lbPositionsClick(TObject*) {
-    int index = lbPositions->ItemIndex();
-    if (index < 0 || index >= lbPositions->Items()->Count()) return;
+    int index = SelectedIndex(lbPositions);
+    if (index < 0) return;
     const AnsiString entry = (*lbPositions->Items())[index];
     size_t firstTab = entry.find('\t');
     datePosStart->SetText(entry.substr(0, firstTab));

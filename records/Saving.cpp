@@ -2,12 +2,6 @@
 // Edit > Undo Current Changes.
 #include "records/Main.h"
 
-namespace {
-AnsiString Element(const char* tag, const AnsiString& value) {
-    return AnsiString("   <") + tag + ">" + value + "</" + tag + ">";
-}
-}  // namespace
-
 bool TForm1::WriteCurrentScout() {
     StoreListSection(rbPositions->Checked() ? 0 : rbCamps->Checked() ? 1 : 2);
 
@@ -15,20 +9,20 @@ bool TForm1::WriteCurrentScout() {
     const char* medform = rbMF1->Checked() ? "1" : rbMF2->Checked() ? "2" : rbMF3->Checked() ? "3" : "0";
     TStrings* lines = slavelist->Items();
     lines->Clear();
-    lines->Add(Element("Updated", today));
-    lines->Add(Element("Guardian", editGuardian->Text()));
-    lines->Add(Element("Patrol", editPatrol->Text()));
-    lines->Add(Element("Troop", editTroop->Text()));
-    lines->Add(Element("Nickname", editNickname->Text()));
-    lines->Add(Element("Address", editAddress->Text()));
-    lines->Add(Element("City", editCity->Text()));
-    lines->Add(Element("State", editState->Text()));
-    lines->Add(Element("Zip", editZip->Text()));
-    lines->Add(Element("Phone", editPhone->Text()));
-    lines->Add(Element("Birthdate", dateBirthdate->Text()));
-    lines->Add(Element("Meddate", dateMeddate->Text()));
-    lines->Add(Element("Medform", medform));
-    lines->Add(Element("Email", editEmail->Text()));
+    lines->Add(ElementLine("Updated", today));
+    lines->Add(ElementLine("Guardian", editGuardian->Text()));
+    lines->Add(ElementLine("Patrol", editPatrol->Text()));
+    lines->Add(ElementLine("Troop", editTroop->Text()));
+    lines->Add(ElementLine("Nickname", editNickname->Text()));
+    lines->Add(ElementLine("Address", editAddress->Text()));
+    lines->Add(ElementLine("City", editCity->Text()));
+    lines->Add(ElementLine("State", editState->Text()));
+    lines->Add(ElementLine("Zip", editZip->Text()));
+    lines->Add(ElementLine("Phone", editPhone->Text()));
+    lines->Add(ElementLine("Birthdate", dateBirthdate->Text()));
+    lines->Add(ElementLine("Meddate", dateMeddate->Text()));
+    lines->Add(ElementLine("Medform", medform));
+    lines->Add(ElementLine("Email", editEmail->Text()));
     StoreSection("Scout*");
 
     StoreOpenSheet();
@@ -53,10 +47,7 @@ bool TForm1::WriteCurrentScout() {
 
 void TForm1::SaveCurrentScout() {
     if (!CurrentScout.empty() && !WriteCurrentScout()) return;
-    if (ResetAfterSave) {
-        ClearScoutForm();
-        CurrentScout = "";
-    }
+    if (ResetAfterSave) ClearScoutForm();
 }
 
 bool TForm1::SaveAndUnload() {
@@ -113,7 +104,6 @@ void TForm1::Save1Click(TObject*) {
 void TForm1::UndoCurrentChanges1Click(TObject*) {
     const AnsiString name = CurrentScout;
     ClearScoutForm();
-    CurrentScout = "";
     cboSCTs->SetText(name);
     cboSCTs->Repaint();
     cboSCTsClick(cboSCTs);

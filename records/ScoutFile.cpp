@@ -6,15 +6,6 @@
 
 namespace {
 
-// Replaces a list's lines in one step (one change notice instead of one per line).
-void ReplaceLines(TStrings* list, std::vector<AnsiString> lines) {
-    TStringList fresh;
-    for (auto& line : lines) fresh.Add(line);
-    list->Assign(fresh);
-}
-
-bool StartsWithText(const AnsiString& s, const AnsiString& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
-
 // A trimmed line that opens a section of the scout file. Used to end a
 // section whose close tag is missing, so that storing it never swallows the
 // sections after it.
@@ -24,11 +15,17 @@ bool IsSectionOpenTag(const AnsiString& trimmed) {
                                         "<Pos>", "<Camps>", "<Serv>", "<Attend>"};
     for (const char* tag : plain)
         if (trimmed == tag) return true;
-    bool award = StartsWithText(trimmed, "<Mb ") || StartsWithText(trimmed, "<Other ");
+    bool award = StartsWith(trimmed, "<Mb ") || StartsWith(trimmed, "<Other ");
     return award && trimmed.back() == '>' && trimmed.find('<', 1) == AnsiString::npos;
 }
 
 }  // namespace
+
+void TForm1::ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines) {
+    TStringList fresh;
+    for (const AnsiString& line : lines) fresh.Add(line);
+    list->Assign(fresh);
+}
 
 std::vector<AnsiString> TForm1::SectionLines(const AnsiString& name, bool trimmed) {
     std::vector<AnsiString> lines;
@@ -81,20 +78,27 @@ void TForm1::StoreSection(const AnsiString& spec) {
     kept.push_back(openTag);
     for (const AnsiString& line : slavelist->Items()->Lines()) kept.push_back(line);
     kept.push_back(closeTag);
-    ReplaceLines(masterlist->Items(), std::move(kept));
+    ReplaceLines(masterlist->Items(), kept);
 }
 
 void TForm1::LoadScoutFile(const AnsiString& name) {
     ReplaceLines(slavelist->Items(), ReadKeptLines(name + ".scout", LineKind::Scout));
 }
 
+AnsiString TForm1::ElementLine(const AnsiString& tag, const AnsiString& value) {
+    return "   <" + tag + ">" + value + "</" + tag + ">";
+}
+
+AnsiString TForm1::ElementValue(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark,
+                                size_t maxChars) {
+    if (!StartsWith(line, openTag)) return "";
+    AnsiString rest = line.substr(openTag.size(), maxChars);
+    size_t end = rest.find(closeMark);
+    return end == AnsiString::npos ? AnsiString() : rest.substr(0, end);
+}
+
 AnsiString TForm1::TagValue(const AnsiString& line, const AnsiString& tag) {
-    AnsiString trimmed = Trim(line);
-    AnsiString openTag = "<" + tag + ">";
-    if (!StartsWithText(trimmed, openTag)) return "";
-    AnsiString rest = trimmed.substr(openTag.size(), 999);
-    size_t close = rest.find("</" + tag + ">");
-    return close == AnsiString::npos ? AnsiString() : rest.substr(0, close);
+    return ElementValue(Trim(line), "<" + tag + ">", "</" + tag + ">", 999);
 }
 
 AnsiString TForm1::PadText(const AnsiString& text, int width, bool left) {

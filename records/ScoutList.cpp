@@ -84,13 +84,7 @@ int AgeGroupOfBirthdate(const AnsiString& birthdate) {
 
 }  // namespace
 
-int TForm1::AgeGroupOf(const AnsiString& fileName) {
-    std::string bytes;
-    if (!ReadWholeFile(fileName, bytes)) return 0;
-    AnsiString birthdate;
-    ForEachTagLine(bytes, "B", [&](const AnsiString& line) { TakeTagValue(line, "<Birthdate>", birthdate); });
-    return AgeGroupOfBirthdate(birthdate);
-}
+int TForm1::AgeGroupOf(const AnsiString& fileName) { return AgeGroupOfBirthdate(ReadFileTag(fileName, "<Birthdate>")); }
 
 AnsiString TForm1::ReadFileTag(const AnsiString& fileName, const AnsiString& tag) {
     std::string bytes;
@@ -106,7 +100,6 @@ void TForm1::RefreshScoutList(int mode) {
     if (!SaveAndUnload()) return;  // the save failed and was reported; the scout stays loaded
     ClearScoutForm();
     cboSCTs->Clear();
-    CurrentScout = "";
     if (flb->Mask() == "*.scout")
         flb->Update();
     else

@@ -22,16 +22,6 @@ constexpr RankSheet Ranks[] = {
     {"Bronze Palm", "Bronzepalm"}, {"Gold Palm", "Goldpalm"},      {"Silver Palm", "Silverpalm"},
 };
 
-// The value of a trimmed element line that begins with tag: at most 99
-// characters after the tag, up to the first "<"; "" when no "<" follows.
-AnsiString ValueAfter(const AnsiString& line, const AnsiString& tag) {
-    AnsiString rest = line.substr(tag.size(), 99);
-    size_t end = rest.find('<');
-    return end == AnsiString::npos ? AnsiString() : rest.substr(0, end);
-}
-
-TColor DateColor(const AnsiString& date) { return date.empty() ? clBtnFace : clGreen; }
-
 }  // namespace
 
 TForm1::CatalogFields TForm1::SplitCatalogLine(const AnsiString& line, const AnsiString& separator) {
@@ -88,15 +78,15 @@ void TForm1::StoreOpenSheet() {
     if (lblRequirements->Caption().empty()) return;
     TStrings* lines = slavelist->Items();
     lines->Clear();
-    lines->Add("   <Updated>" + DateToStr(Date()) + "</Updated>");
-    lines->Add("   <Started>" + deditStarted->Text() + "</Started>");
-    lines->Add("   <Completed>" + deditCompleted->Text() + "</Completed>");
-    lines->Add("   <Awarded>" + deditAwarded->Text() + "</Awarded>");
+    lines->Add(ElementLine("Updated", DateToStr(Date())));
+    lines->Add(ElementLine("Started", deditStarted->Text()));
+    lines->Add(ElementLine("Completed", deditCompleted->Text()));
+    lines->Add(ElementLine("Awarded", deditAwarded->Text()));
     for (int i = 1; i <= SheetCount; ++i) {
         lines->Add("   <req>");
-        lines->Add("      <reqnbr>" + IntToStr(i) + "</reqnbr>");
-        lines->Add("      <reqdate>" + AnsiString(ReqDate[i]) + "</reqdate>");
-        lines->Add("      <reqcs>" + AnsiString(ReqCounselor[i]) + "</reqcs>");
+        lines->Add("   " + ElementLine("reqnbr", IntToStr(i)));
+        lines->Add("   " + ElementLine("reqdate", ReqDate[i]));
+        lines->Add("   " + ElementLine("reqcs", ReqCounselor[i]));
         lines->Add("   </req>");
     }
     StoreSection(OpenSheetSpec());
@@ -104,7 +94,6 @@ void TForm1::StoreOpenSheet() {
 
 void TForm1::ShowAwardSheet(const AnsiString& title, const AnsiString& name, const AnsiString& kind) {
     if (CurrentScout.empty()) return;
-    GuardSheetFields();
     StoreOpenSheet();
     CatalogKind = kind;
     ClearSheet();
@@ -160,17 +149,9 @@ void TForm1::ShowAwardSheet(const AnsiString& title, const AnsiString& name, con
     if (pnlNotes->Visible()) btnNotesClick(this);
 }
 
-// Row r shows requirement k: its number, short text, date, counselor and the
-// circle that is green once a date is entered.
-void TForm1::FillRow(int row, int requirement) {
-    RowNumberLabel[row]->SetCaption(ReqNumber[requirement]);
-    RowTextLabel[row]->SetCaption(ReqShortText[requirement]);
-    RowDateEdit[row]->SetText(ReqDate[requirement]);
-    RowCounselorEdit[row]->SetText(ReqCounselor[requirement]);
-    RowStatusShape[row]->Brush()->SetColor(DateColor(RowDateEdit[row]->Text()));
-}
-
 void TForm1::ParseAwardSection() {
+    // An element's value: at most 99 characters after its tag, up to the first "<".
+    auto valueAfter = [](const AnsiString& line, const char* tag) { return ElementValue(line, tag, "<", 99); };
     const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
     std::vector<AnsiString> trimmed;
     trimmed.reserve(lines.size());
@@ -181,7 +162,7 @@ void TForm1::ParseAwardSection() {
     for (const auto& [tag, edit] : dates)
         for (const AnsiString& line : trimmed)
             if (StartsWith(line, tag)) {
-                edit->SetText(ValueAfter(line, tag));
+                edit->SetText(valueAfter(line, tag));
                 break;
             }
 
@@ -198,11 +179,11 @@ void TForm1::ParseAwardSection() {
         for (size_t i = open + 1; i < close; ++i) {
             const AnsiString& line = trimmed[i];
             if (StartsWith(line, "<reqnbr>"))
-                number = ValueAfter(line, "<reqnbr>");
+                number = valueAfter(line, "<reqnbr>");
             else if (StartsWith(line, "<reqdate>"))
-                date = ValueAfter(line, "<reqdate>");
+                date = valueAfter(line, "<reqdate>");
             else if (StartsWith(line, "<reqcs>"))
-                counselor = ValueAfter(line, "<reqcs>");
+                counselor = valueAfter(line, "<reqcs>");
         }
         if (number.empty()) continue;
         int k = StrToInt(number);  // not a number: the conversion error ends the opening

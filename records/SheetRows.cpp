@@ -6,6 +6,21 @@
 #include "records/FieldRules.h"
 #include "records/Main.h"
 
+namespace {
+// A row's circle is green once a date is entered.
+TColor DateColor(const AnsiString& date) { return date.empty() ? clBtnFace : clGreen; }
+}  // namespace
+
+// Shows a requirement in a row: its number, short text, date, counselor and
+// status circle.
+void TForm1::FillRow(int row, int requirement) {
+    RowNumberLabel[row]->SetCaption(ReqNumber[requirement]);
+    RowTextLabel[row]->SetCaption(ReqShortText[requirement]);
+    RowDateEdit[row]->SetText(ReqDate[requirement]);
+    RowCounselorEdit[row]->SetText(ReqCounselor[requirement]);
+    RowStatusShape[row]->Brush()->SetColor(DateColor(RowDateEdit[row]->Text()));
+}
+
 // The label's handler also serves every row's text label and edits.
 void TForm1::Label40Click(TObject* Sender) { RowChanged(Sender); }
 
@@ -42,8 +57,7 @@ void TForm1::StoreRow(int row, bool withDate) {
     if (k < 1 || k > MaxRequirements) return;
     CopyField(ReqCounselor[k], sizeof ReqCounselor[0], RowCounselorEdit[row]->Text());
     CopyField(ReqDate[k], sizeof ReqDate[0], RowDateEdit[row]->Text());
-    if (withDate)
-        RowStatusShape[row]->Brush()->SetColor(RowDateEdit[row]->Text().empty() ? clBtnFace : clGreen);
+    if (withDate) RowStatusShape[row]->Brush()->SetColor(DateColor(RowDateEdit[row]->Text()));
 }
 
 // One click moves the rows by a page of eleven requirements, or as far as
@@ -72,13 +86,12 @@ void TForm1::bbUpClick(TObject*) { PageRows(-1); }
 
 void TForm1::UpdateDate(TObject* Sender) {
     TEdit* field = nullptr;
-    if (Sender == dateBirthdate || Sender == datePosStart) {
+    if (Sender == dateBirthdate || Sender == dateMeddate || Sender == datePosStart || Sender == deditStarted ||
+        Sender == deditCompleted || Sender == deditAwarded) {
         field = static_cast<TEdit*>(Sender);
     } else if (Sender == datePosEnd) {
         if (rbService->Checked()) return;  // in service mode the field holds hours and minutes
         field = datePosEnd;
-    } else if (Sender == dateMeddate || Sender == deditStarted || Sender == deditCompleted || Sender == deditAwarded) {
-        field = static_cast<TEdit*>(Sender);
     } else {
         for (int r = 0; r < SheetRows && !field; ++r)
             if (Sender == RowDateEdit[r]) field = RowDateEdit[r];
@@ -111,7 +124,6 @@ void TForm1::memoDescriptionExit(TObject*) { memoDescription->SetEnabled(true); 
 void TForm1::GuardSheetFields() {
     for (int r = 0; r < SheetRows; ++r) {
         for (TEdit* edit : {RowCounselorEdit[r], RowDateEdit[r]}) {
-            if (!edit) continue;  // the rows are freed when the window closes
             edit->SetMaxLength(sizeof ReqDate[0] - 1);
             GuardElementField(edit);
         }

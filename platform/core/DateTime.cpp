@@ -167,44 +167,6 @@ int ThisYear() {
     return y;
 }
 
-// The three numbers of a date in the format's order; the year may be left out.
-bool TryParseDate(const AnsiString& rawText, TDateTime& value) {
-    const AnsiString text = Trim(rawText);
-    const DateLayout& layout = shortDateLayout;
-    std::vector<AnsiString> parts;
-    size_t start = 0;
-    for (;;) {
-        size_t end = text.find(layout.separator, start);
-        parts.push_back(text.substr(start, end == AnsiString::npos ? AnsiString::npos : end - start));
-        if (end == AnsiString::npos) break;
-        start = end + 1;
-    }
-    if (parts.size() != 2 && parts.size() != 3) return false;
-
-    int day = 0, month = 0, year = 0;
-    bool yearGiven = parts.size() == 3;
-    size_t next = 0;
-    for (int f = 0; f < 3; ++f) {
-        char kind = layout.field[f];
-        if (kind == 'y' && !yearGiven) continue;
-        const AnsiString& part = parts[next++];
-        size_t maxDigits = kind == 'y' ? 4 : 2;
-        if (!AllDigits(part) || part.size() > maxDigits) return false;
-        int number = std::stoi(part);
-        if (kind == 'd') day = number;
-        else if (kind == 'M') month = number;
-        else year = number;
-        if (kind == 'y' && part.size() <= 2) {
-            // Two-digit years fall within 50 years of this year.
-            int base = ThisYear() - 50;
-            year += base / 100 * 100;
-            if (year < base) year += 100;
-        }
-    }
-    if (!yearGiven) year = ThisYear();
-    return TryEncodeDate(year, month, day, value);
-}
-
 // h:mm[:ss], optionally followed by AM or PM; as a fraction of a day.
 bool TryParseTime(const AnsiString& text, double& fraction) {
     size_t i = 0;
@@ -321,26 +283,54 @@ AnsiString DateTimeToStr(TDateTime value) {
     return text;
 }
 
-bool TryStrToDate(const AnsiString& text, TDateTime& value) { return TryParseDate(text, value); }
+// The three numbers of a date in the format's order; the year may be left out.
+bool TryStrToDate(const AnsiString& text, TDateTime& value) {
+    const DateLayout& layout = shortDateLayout;
+    const std::vector<AnsiString> parts = SplitString(Trim(text), layout.separator);
+    if (parts.size() != 2 && parts.size() != 3) return false;
+
+    int day = 0, month = 0, year = 0;
+    bool yearGiven = parts.size() == 3;
+    size_t next = 0;
+    for (int f = 0; f < 3; ++f) {
+        char kind = layout.field[f];
+        if (kind == 'y' && !yearGiven) continue;
+        const AnsiString& part = parts[next++];
+        size_t maxDigits = kind == 'y' ? 4 : 2;
+        if (!AllDigits(part) || part.size() > maxDigits) return false;
+        int number = std::stoi(part);
+        if (kind == 'd') day = number;
+        else if (kind == 'M') month = number;
+        else year = number;
+        if (kind == 'y' && part.size() <= 2) {
+            // Two-digit years fall within 50 years of this year.
+            int base = ThisYear() - 50;
+            year += base / 100 * 100;
+            if (year < base) year += 100;
+        }
+    }
+    if (!yearGiven) year = ThisYear();
+    return TryEncodeDate(year, month, day, value);
+}
 
 TDateTime StrToDate(const AnsiString& text) {
     TDateTime value = 0;
-    if (!TryParseDate(text, value)) throw EConvertError("'" + text + "' is not a valid date");
+    if (!TryStrToDate(text, value)) throw EConvertError("'" + text + "' is not a valid date");
     return value;
 }
 
 TDateTime StrToDateTime(const AnsiString& text) {
     const AnsiString trimmed = Trim(text);
-    // The time, when there is one, is the last blank-separated piece holding a ":".
+    // With a ":" the time follows the last blank before it.
     size_t colon = trimmed.find(':');
     TDateTime date = 0;
     double fraction = 0;
     bool ok;
     if (colon == AnsiString::npos) {
-        ok = TryParseDate(trimmed, date);
+        ok = TryStrToDate(trimmed, date);
     } else {
         size_t blank = trimmed.rfind(' ', colon);
-        ok = blank != AnsiString::npos && TryParseDate(trimmed.substr(0, blank), date) &&
+        ok = blank != AnsiString::npos && TryStrToDate(trimmed.substr(0, blank), date) &&
              TryParseTime(Trim(trimmed.substr(blank + 1)), fraction);
     }
     if (!ok) throw EConvertError("'" + text + "' is not a valid date and time");

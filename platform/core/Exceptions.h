@@ -23,7 +23,14 @@ class EConvertError : public Exception { using Exception::Exception; };
 // An operation that is not allowed in the object's present state or with that value.
 class EInvalidOperation : public Exception { using Exception::Exception; };
 // An index outside a list.
-class EListError : public Exception { using Exception::Exception; };
+class EListError : public Exception {
+public:
+    using Exception::Exception;
+    // "List index out of bounds (index)"
+    static EListError OutOfBounds(int index) {
+        return EListError("List index out of bounds (" + std::to_string(index) + ")");
+    }
+};
 // A form description that cannot be read.
 class EReadError : public Exception { using Exception::Exception; };
 // File errors: a file that cannot be opened, created or written.

@@ -90,8 +90,6 @@ void SyncFolderOf(const AnsiString& path) {
     throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(error));
 }
 
-char FoldCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // Wildcard matching ("*" spans any run, "?" one character) with one
 // backtrack point for the last "*".
 bool MatchWildcards(const AnsiString& name, const AnsiString& mask) {
@@ -101,7 +99,7 @@ bool MatchWildcards(const AnsiString& name, const AnsiString& mask) {
         if (m < mask.size() && mask[m] == '*') {
             starMask = m++;
             starName = n;
-        } else if (m < mask.size() && (mask[m] == '?' || FoldCase(mask[m]) == FoldCase(name[n]))) {
+        } else if (m < mask.size() && (mask[m] == '?' || UpperCaseChar(mask[m]) == UpperCaseChar(name[n]))) {
             ++m;
             ++n;
         } else if (starMask != AnsiString::npos) {

@@ -10,10 +10,6 @@
 
 namespace {
 
-[[noreturn]] void ThrowIndexError(int index) {
-    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-}
-
 bool LessText(const AnsiString& a, const AnsiString& b) { return CompareText(a, b) < 0; }
 
 }  // namespace
@@ -32,12 +28,12 @@ void TStrings::Notify(TListChange::Kind kind, int index) {
 }
 
 const AnsiString& TStrings::Get(int index) const {
-    if (index < 0 || index >= Count()) ThrowIndexError(index);
+    if (index < 0 || index >= Count()) throw EListError::OutOfBounds(index);
     return lines_[static_cast<size_t>(index)];
 }
 
 void TStrings::Put(int index, const AnsiString& s) {
-    if (index < 0 || index >= Count()) ThrowIndexError(index);
+    if (index < 0 || index >= Count()) throw EListError::OutOfBounds(index);
     lines_[static_cast<size_t>(index)] = s;
     Notify(TListChange::Replaced, index);
 }
@@ -53,13 +49,13 @@ int TStrings::Add(const AnsiString& s) {
 
 void TStrings::Insert(int index, const AnsiString& s) {
     if (sorted_) throw EListError("Operation not allowed on sorted list");
-    if (index < 0 || index > Count()) ThrowIndexError(index);
+    if (index < 0 || index > Count()) throw EListError::OutOfBounds(index);
     lines_.insert(lines_.begin() + index, s);
     Notify(TListChange::Inserted, index);
 }
 
 void TStrings::Delete(int index) {
-    if (index < 0 || index >= Count()) ThrowIndexError(index);
+    if (index < 0 || index >= Count()) throw EListError::OutOfBounds(index);
     lines_.erase(lines_.begin() + index);
     Notify(TListChange::Deleted, index);
 }

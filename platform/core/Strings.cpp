@@ -9,17 +9,18 @@ namespace {
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = UpperAscii(c);
+    c = UpperCaseChar(c);
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 
 }  // namespace
+
+char UpperCaseChar(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 AnsiString TrimLeft(const AnsiString& s) {
     size_t first = 0;
@@ -37,7 +38,7 @@ AnsiString Trim(const AnsiString& s) { return TrimLeft(TrimRight(s)); }
 
 AnsiString UpperCase(const AnsiString& s) {
     AnsiString result = s;
-    for (char& c : result) c = UpperAscii(c);
+    for (char& c : result) c = UpperCaseChar(c);
     return result;
 }
 
@@ -112,8 +113,8 @@ AnsiString SubString(const AnsiString& s, int index, int count) {
 int CompareText(const AnsiString& a, const AnsiString& b) {
     size_t n = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < n; ++i) {
-        auto ca = static_cast<unsigned char>(UpperAscii(a[i]));
-        auto cb = static_cast<unsigned char>(UpperAscii(b[i]));
+        auto ca = static_cast<unsigned char>(UpperCaseChar(a[i]));
+        auto cb = static_cast<unsigned char>(UpperCaseChar(b[i]));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     if (a.size() == b.size()) return 0;
@@ -124,4 +125,15 @@ bool SameText(const AnsiString& a, const AnsiString& b) { return CompareText(a, 
 
 bool StartsWith(const AnsiString& s, const AnsiString& prefix) {
     return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
+}
+
+std::vector<AnsiString> SplitString(const AnsiString& s, char separator) {
+    std::vector<AnsiString> pieces;
+    size_t start = 0;
+    for (;;) {
+        size_t end = s.find(separator, start);
+        pieces.push_back(s.substr(start, end == AnsiString::npos ? AnsiString::npos : end - start));
+        if (end == AnsiString::npos) return pieces;
+        start = end + 1;
+    }
 }

@@ -4,6 +4,7 @@
 #define TRAILBOOK_PLATFORM_STRINGS_H
 
 #include <string>
+#include <vector>
 
 using AnsiString = std::string;
 
@@ -12,6 +13,7 @@ AnsiString Trim(const AnsiString& s);
 AnsiString TrimLeft(const AnsiString& s);
 AnsiString TrimRight(const AnsiString& s);
 // ASCII letters only; other bytes stay as they are.
+char UpperCaseChar(char c);
 AnsiString UpperCase(const AnsiString& s);
 AnsiString LowerCase(const AnsiString& s);
 AnsiString IntToStr(long long value);
@@ -30,5 +32,8 @@ AnsiString SubString(const AnsiString& s, int index, int count);
 int CompareText(const AnsiString& a, const AnsiString& b);
 bool SameText(const AnsiString& a, const AnsiString& b);
 bool StartsWith(const AnsiString& s, const AnsiString& prefix);
+// The pieces of s between separators, empty ones included ("a..b" gives
+// "a", "", "b"; "" gives one empty piece).
+std::vector<AnsiString> SplitString(const AnsiString& s, char separator);
 
 #endif

@@ -57,11 +57,3 @@ bool ScriptedDesktop::ShowHelpFile(const AnsiString& path) {
     HelpShown.push_back(path);
     return true;
 }
-
-bool ScriptedDesktop::IsIconic(TForm* form) { return form->WindowState() == wsMinimized; }
-bool ScriptedDesktop::IsZoomed(TForm* form) { return form->WindowState() == wsMaximized; }
-RECT ScriptedDesktop::WindowRect(TForm* form) { return FormWindowRect(form); }
-
-void ScriptedDesktop::MoveWindow(TForm* form, int x, int y, int width, int height) {
-    MoveFormWindow(form, x, y, width, height);
-}

@@ -65,10 +65,6 @@ public:
     bool TaskbarAutoHide() override { return AutoHideTaskbar; }
     DWORD Version() override { return VersionWord; }
     AnsiString LocaleAbbrevLanguage() override { return Language; }
-    bool IsIconic(TForm* form) override;
-    bool IsZoomed(TForm* form) override;
-    RECT WindowRect(TForm* form) override;
-    void MoveWindow(TForm* form, int x, int y, int width, int height) override;
     void LockWindowUpdate(TForm* form) override { locked_ = form; }
     TForm* Locked() const { return locked_; }
 

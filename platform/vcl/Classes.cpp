@@ -159,8 +159,7 @@ void TComponent::SetName(const AnsiString& name) {
 }
 
 TComponent* TComponent::Components(int index) const {
-    if (index < 0 || index >= ComponentCount())
-        throw EListError("List index out of bounds (" + IntToStr(index) + ")");
+    if (index < 0 || index >= ComponentCount()) throw EListError::OutOfBounds(index);
     return components_[static_cast<size_t>(index)];
 }
 

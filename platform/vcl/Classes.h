@@ -238,32 +238,32 @@ public:
 
     template <class G, class S>
     ClassBuilder& Int(const char* name, G get, S set) {
-        return Add(name, TPropInfo::tkInteger,
+        return Custom(name, TPropInfo::tkInteger,
                    [get](const TPersistent* o) { return FormValue::OfInt((Self(o)->*get)()); },
                    [set](TPersistent* o, const FormValue& v, TReaderContext&) { (Self(o)->*set)(static_cast<int>(v.AsInt())); });
     }
     template <class G, class S>
     ClassBuilder& Float(const char* name, G get, S set) {
-        return Add(name, TPropInfo::tkFloat,
+        return Custom(name, TPropInfo::tkFloat,
                    [get](const TPersistent* o) { return FormValue::OfFloat((Self(o)->*get)()); },
                    [set](TPersistent* o, const FormValue& v, TReaderContext&) { (Self(o)->*set)(v.AsFloat()); });
     }
     template <class G, class S>
     ClassBuilder& Bool(const char* name, G get, S set) {
-        return Add(name, TPropInfo::tkBool,
+        return Custom(name, TPropInfo::tkBool,
                    [get](const TPersistent* o) { return FormValue::OfIdent((Self(o)->*get)() ? "True" : "False"); },
                    [set](TPersistent* o, const FormValue& v, TReaderContext&) { (Self(o)->*set)(v.AsBool()); });
     }
     template <class G, class S>
     ClassBuilder& String(const char* name, G get, S set) {
-        return Add(name, TPropInfo::tkString,
+        return Custom(name, TPropInfo::tkString,
                    [get](const TPersistent* o) { return FormValue::OfString((Self(o)->*get)()); },
                    [set](TPersistent* o, const FormValue& v, TReaderContext&) { (Self(o)->*set)(v.AsString()); });
     }
     // An enumeration written as one of names (index = value).
     template <class G, class S>
     ClassBuilder& Enum(const char* name, G get, S set, std::vector<AnsiString> names) {
-        return Add(name, TPropInfo::tkEnum,
+        return Custom(name, TPropInfo::tkEnum,
                    [get, names](const TPersistent* o) {
                        auto v = static_cast<size_t>((Self(o)->*get)());
                        return FormValue::OfIdent(v < names.size() ? names[v] : AnsiString());
@@ -280,7 +280,7 @@ public:
     // A set of flags written as [name, ...]; bit i stands for names[i].
     template <class G, class S>
     ClassBuilder& Set(const char* name, G get, S set, std::vector<AnsiString> names) {
-        return Add(name, TPropInfo::tkSet,
+        return Custom(name, TPropInfo::tkSet,
                    [get, names](const TPersistent* o) {
                        unsigned bits = static_cast<unsigned>((Self(o)->*get)());
                        std::vector<AnsiString> on;
@@ -303,14 +303,14 @@ public:
     // A TColor: a number or a colour name (clRed, clBtnFace ...).
     template <class G, class S>
     ClassBuilder& Color(const char* name, G get, S set) {
-        return Add(name, TPropInfo::tkInteger,
+        return Custom(name, TPropInfo::tkInteger,
                    [get](const TPersistent* o) { return ColorToFormValue((Self(o)->*get)()); },
                    [set](TPersistent* o, const FormValue& v, TReaderContext&) { (Self(o)->*set)(ColorFromFormValue(v)); });
     }
     // A string list written as ('line' 'line').
     template <class G>
     ClassBuilder& Strings(const char* name, G get) {
-        return Add(name, TPropInfo::tkStrings,
+        return Custom(name, TPropInfo::tkStrings,
                    [get](const TPersistent* o) { return FormValue::OfList((Self(o)->*get)()->Lines()); },
                    [get](TPersistent* o, const FormValue& v, TReaderContext&) {
                        if (v.kind != FormValue::List) throw EReadError("Invalid property value: a list was expected");
@@ -333,7 +333,7 @@ public:
     template <class E, class B>
     ClassBuilder& Event(const char* name, E B::*field) {
         AnsiString eventName = name;
-        return Add(name, TPropInfo::tkMethod, nullptr,
+        return Custom(name, TPropInfo::tkMethod, nullptr,
                    [field, eventName](TPersistent* o, const FormValue& v, TReaderContext& ctx) {
                        const AnsiString& method = v.AsIdent();
                        std::any bound = BindMethod(ctx.Root(), method);
@@ -347,7 +347,7 @@ public:
     // A reference to another component of the form, by name.
     template <class T, class G, class S>
     ClassBuilder& Reference(const char* name, G get, S set) {
-        return Add(name, TPropInfo::tkComponent,
+        return Custom(name, TPropInfo::tkComponent,
                    [get](const TPersistent* o) {
                        T* target = (Self(o)->*get)();
                        return FormValue::OfIdent(target ? target->Name() : AnsiString());
@@ -391,6 +391,18 @@ public:
         return *this;
     }
 
+    // A property that reads and writes its form value itself.
+    ClassBuilder& Custom(const char* name, TPropInfo::Type kind, std::function<FormValue(const TPersistent*)> get,
+                         std::function<void(TPersistent*, const FormValue&, TReaderContext&)> set) {
+        TPropInfo p;
+        p.Name = name;
+        p.Kind = kind;
+        p.Get = std::move(get);
+        p.Set = std::move(set);
+        info_.Properties.push_back(std::move(p));
+        return *this;
+    }
+
     TClassInfo Build() { return std::move(info_); }
 
 private:
@@ -401,16 +413,6 @@ private:
         (self->*set)(static_cast<std::decay_t<A>>(value));
     }
 
-    ClassBuilder& Add(const char* name, TPropInfo::Type kind, std::function<FormValue(const TPersistent*)> get,
-                      std::function<void(TPersistent*, const FormValue&, TReaderContext&)> set) {
-        TPropInfo p;
-        p.Name = name;
-        p.Kind = kind;
-        p.Get = std::move(get);
-        p.Set = std::move(set);
-        info_.Properties.push_back(std::move(p));
-        return *this;
-    }
     static std::any BindMethod(TComponent* root, const AnsiString& method) {
         const TMethodInfo* m = root ? root->ClassInfo().FindMethod(method) : nullptr;
         if (!m) throw EReadError("Method '" + method + "' not found in " + (root ? root->ClassName() : AnsiString("?")));

@@ -7,8 +7,7 @@ const TClassInfo& TRichEdit::StaticClassInfo() {
             .Strings("Lines", &TRichEdit::Lines)
             .Bool("WordWrap", &TRichEdit::WordWrap, &TRichEdit::SetWordWrap)
             .Bool("PlainText", &TRichEdit::PlainText, &TRichEdit::SetPlainText)
-            .Enum("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars,
-                  {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"})
+            .Enum("ScrollBars", &TRichEdit::ScrollBars, &TRichEdit::SetScrollBars, ScrollStyleNames())
             .Build();
     return info;
 }

@@ -21,33 +21,33 @@ const std::vector<std::pair<AnsiString, int>>& CursorNames() {
     return names;
 }
 
-TPropInfo CursorProperty() {
-    TPropInfo p;
-    p.Name = "Cursor";
-    p.Kind = TPropInfo::tkInteger;
-    p.Get = [](const TPersistent* o) {
-        int value = static_cast<const TControl*>(o)->Cursor();
-        for (const auto& [name, v] : CursorNames())
-            if (v == value) return FormValue::OfIdent(name);
-        return FormValue::OfInt(value);
-    };
-    p.Set = [](TPersistent* o, const FormValue& v, TReaderContext&) {
-        auto* control = static_cast<TControl*>(o);
-        if (v.kind != FormValue::Ident) {
-            control->SetCursor(static_cast<int>(v.AsInt()));
+FormValue CursorToFormValue(const TPersistent* o) {
+    int value = static_cast<const TControl*>(o)->Cursor();
+    for (const auto& [name, v] : CursorNames())
+        if (v == value) return FormValue::OfIdent(name);
+    return FormValue::OfInt(value);
+}
+
+void SetCursorFromFormValue(TPersistent* o, const FormValue& v, TReaderContext&) {
+    auto* control = static_cast<TControl*>(o);
+    if (v.kind != FormValue::Ident) {
+        control->SetCursor(static_cast<int>(v.AsInt()));
+        return;
+    }
+    for (const auto& [name, value] : CursorNames())
+        if (name == v.text) {
+            control->SetCursor(value);
             return;
         }
-        for (const auto& [name, value] : CursorNames())
-            if (name == v.text) {
-                control->SetCursor(value);
-                return;
-            }
-        throw EReadError("Invalid property value '" + v.text + "' for Cursor");
-    };
-    return p;
+    throw EReadError("Invalid property value '" + v.text + "' for Cursor");
 }
 
 }  // namespace
+
+const std::vector<AnsiString>& AlignmentNames() {
+    static const std::vector<AnsiString> names = {"taLeftJustify", "taRightJustify", "taCenter"};
+    return names;
+}
 
 bool IsLoading(const TComponent* component) {
     return component->Loading() || (component->Owner() && component->Owner()->Loading());
@@ -78,9 +78,9 @@ const TClassInfo& TControl::StaticClassInfo() {
                            .Event("OnMouseUp", &TControl::OnMouseUp)
                            .Event("OnMouseDown", &TControl::OnMouseDown)
                            .Event("OnResize", &TControl::OnResize)
+                           .Custom("Cursor", TPropInfo::tkInteger, CursorToFormValue, SetCursorFromFormValue)
                            .Build();
         i.Create = nullptr;  // only its descendants are made from descriptions
-        i.Properties.push_back(CursorProperty());
         return i;
     }();
     return info;
@@ -145,16 +145,17 @@ void TControl::SetParentFont(bool v) {
 void TControl::FontChanged() {
     if (followingParent_) return;
     parentFont_ = false;
-    Changed(PeerProp::Font);
-    if (auto* self = dynamic_cast<TWinControl*>(this))
-        for (TControl* child : self->ControlList())
-            if (child->parentFont_) child->FollowParentFont();
+    ShowNewFont();
 }
 
 void TControl::FollowParentFont() {
     followingParent_ = true;
     font_->Assign(*parent_->Font());
     followingParent_ = false;
+    ShowNewFont();
+}
+
+void TControl::ShowNewFont() {
     Changed(PeerProp::Font);
     if (auto* self = dynamic_cast<TWinControl*>(this))
         for (TControl* child : self->ControlList())

@@ -15,6 +15,8 @@ class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// The names form descriptions give the values of TAlignment, in order.
+const std::vector<AnsiString>& AlignmentNames();
 
 struct TPoint { int X = 0, Y = 0; };
 struct TRect { int Left = 0, Top = 0, Right = 0, Bottom = 0; };
@@ -120,6 +122,8 @@ private:
     void FontChanged();
     // Copies the parent's font (ParentFont) and passes it on to the children.
     void FollowParentFont();
+    // Tells the peer and passes the font on to the children that follow this control's.
+    void ShowNewFont();
     bool followingParent_ = false;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TWinControl* parent_ = nullptr;

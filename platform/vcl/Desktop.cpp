@@ -1,6 +1,7 @@
-// The desktop in use. Until one is set, a built-in desktop without a screen
-// answers: the screen questions as a plain 1280 x 1024 screen, messages on
-// stderr, every question cancelled.
+// The desktop in use, and the window answers taken from a form's model. Until
+// a desktop is set, a built-in one without a screen answers: the screen
+// questions as a plain 1280 x 1024 screen, messages on stderr, every question
+// cancelled.
 #include "platform/vcl/Desktop.h"
 
 #include <iostream>
@@ -31,18 +32,20 @@ public:
     RECT WorkArea() override { return {0, 0, 1280, 984}; }
     int PixelsPerInch() override { return 96; }
     AnsiString LocaleAbbrevLanguage() override { return "ENU"; }
-    bool IsIconic(TForm* form) override { return form->WindowState() == wsMinimized; }
-    bool IsZoomed(TForm* form) override { return form->WindowState() == wsMaximized; }
-    RECT WindowRect(TForm* form) override { return FormWindowRect(form); }
-    void MoveWindow(TForm* form, int x, int y, int width, int height) override {
-        MoveFormWindow(form, x, y, width, height);
-    }
     void LockWindowUpdate(TForm*) override {}
 };
 
 Desktop* currentDesktop = nullptr;
 
 }  // namespace
+
+bool Desktop::IsIconic(TForm* form) { return form->WindowState() == wsMinimized; }
+bool Desktop::IsZoomed(TForm* form) { return form->WindowState() == wsMaximized; }
+RECT Desktop::WindowRect(TForm* form) { return FormWindowRect(form); }
+
+void Desktop::MoveWindow(TForm* form, int x, int y, int width, int height) {
+    MoveFormWindow(form, x, y, width, height);
+}
 
 Desktop& CurrentDesktop() {
     if (currentDesktop) return *currentDesktop;

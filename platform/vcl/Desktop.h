@@ -75,11 +75,12 @@ public:
     virtual DWORD Version() { return 5 | (1 << 8); }  // major 5, minor 1
     virtual AnsiString LocaleAbbrevLanguage() = 0;    // "ENU", "JPN" ...
 
-    // Window questions about a shown form.
-    virtual bool IsIconic(TForm* form) = 0;
-    virtual bool IsZoomed(TForm* form) = 0;
-    virtual RECT WindowRect(TForm* form) = 0;
-    virtual void MoveWindow(TForm* form, int x, int y, int width, int height) = 0;
+    // Window questions about a shown form; a desktop without real windows
+    // answers them from the form's model.
+    virtual bool IsIconic(TForm* form);
+    virtual bool IsZoomed(TForm* form);
+    virtual RECT WindowRect(TForm* form);
+    virtual void MoveWindow(TForm* form, int x, int y, int width, int height);
     virtual void LockWindowUpdate(TForm* form) = 0;  // nullptr unlocks
 };
 

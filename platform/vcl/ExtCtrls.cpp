@@ -15,8 +15,7 @@ const TClassInfo& TPanel::StaticClassInfo() {
             .Enum("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter, bevelCutNames)
             .Int("BevelWidth", &TPanel::BevelWidth, &TPanel::SetBevelWidth)
             .Int("BorderWidth", &TPanel::BorderWidth, &TPanel::SetBorderWidth)
-            .Enum("Alignment", &TPanel::Alignment, &TPanel::SetAlignment,
-                  {"taLeftJustify", "taRightJustify", "taCenter"})
+            .Enum("Alignment", &TPanel::Alignment, &TPanel::SetAlignment, AlignmentNames())
             .Build();
     return info;
 }

@@ -447,13 +447,7 @@ private:
             component->SetName(value.AsString());
             return;
         }
-        std::vector<AnsiString> parts;
-        for (size_t start = 0;;) {
-            size_t dot = path.find('.', start);
-            parts.push_back(path.substr(start, dot == AnsiString::npos ? AnsiString::npos : dot - start));
-            if (dot == AnsiString::npos) break;
-            start = dot + 1;
-        }
+        const std::vector<AnsiString> parts = SplitString(path, '.');
         TPersistent* target = component;
         size_t i = 0;
         for (; i < parts.size(); ++i) {

@@ -215,14 +215,17 @@ bool TApplication::HelpCommand(int command, long data) {
     if (command == HELP_QUIT) return true;
     namespace fs = std::filesystem;
     const AnsiString wanted = NativePath(helpFile_);
-    std::vector<fs::path> places{fs::path(wanted)};
-    if (!wanted.empty() && fs::path(wanted).is_relative()) {
-        places.push_back(fs::path(TRAILBOOK_DATADIR) / wanted);
-        places.push_back(fs::path(TRAILBOOK_SOURCE_DIR) / "demo" / wanted);
+    std::vector<fs::path> places;
+    if (!wanted.empty()) {
+        places.push_back(wanted);
+        if (fs::path(wanted).is_relative()) {
+            places.push_back(fs::path(TRAILBOOK_DATADIR) / wanted);
+            places.push_back(fs::path(TRAILBOOK_SOURCE_DIR) / "demo" / wanted);
+        }
     }
     for (const fs::path& place : places) {
         std::error_code error;
-        if (wanted.empty() || !fs::is_regular_file(place, error)) continue;
+        if (!fs::is_regular_file(place, error)) continue;
         AnsiString path = fs::absolute(place, error).lexically_normal().string();
         if (CurrentDesktop().ShowHelpFile(path)) return true;
         ::ShowMessage("Cannot show the help file " + path);

@@ -141,27 +141,21 @@ FormValue CharsetToFormValue(int charset) {
 }  // namespace
 
 const TClassInfo& TFont::StaticClassInfo() {
-    static const TClassInfo info = [] {
-        TClassInfo built = ClassBuilder<TFont>("TFont", TPersistent::StaticClassInfo())
-            .Int("Charset", &TFont::Charset, &TFont::SetCharset)
+    static const TClassInfo info =
+        ClassBuilder<TFont>("TFont", TPersistent::StaticClassInfo())
+            // The character set is written by name where it has one.
+            .Custom("Charset", TPropInfo::tkInteger,
+                    [](const TPersistent* o) { return CharsetToFormValue(static_cast<const TFont*>(o)->Charset()); },
+                    [](TPersistent* o, const FormValue& v, TReaderContext&) {
+                        static_cast<TFont*>(o)->SetCharset(CharsetFromFormValue(v));
+                    })
             .Color("Color", &TFont::Color, &TFont::SetColor)
             .Int("Height", &TFont::Height, &TFont::SetHeight)
             .String("Name", &TFont::Name, &TFont::SetName)
             .Set("Style", &TFont::Style, &TFont::SetStyle, {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"})
+            // A description may give Size instead of Height.
+            .Int("Size", &TFont::Size, &TFont::SetSize)
             .Build();
-        // A description may give Size instead of Height.
-        built.Properties.push_back(
-            ClassBuilder<TFont>("TFont").Int("Size", &TFont::Size, &TFont::SetSize).Build().Properties[0]);
-        // The character set is written by name where it has one.
-        for (auto& prop : built.Properties)
-            if (prop.Name == "Charset") {
-                prop.Get = [](const TPersistent* o) { return CharsetToFormValue(static_cast<const TFont*>(o)->Charset()); };
-                prop.Set = [](TPersistent* o, const FormValue& v, TReaderContext&) {
-                    static_cast<TFont*>(o)->SetCharset(CharsetFromFormValue(v));
-                };
-            }
-        return built;
-    }();
     return info;
 }
 

@@ -49,13 +49,17 @@ void TStringGrid::ResizeCells() {
     Changed(PeerProp::Structure);
 }
 
+bool TStringGrid::HasCell(int col, int row) const {
+    return col >= 0 && row >= 0 && col < colCount_ && row < rowCount_;
+}
+
 AnsiString TStringGrid::Cells(int col, int row) const {
-    if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_) return {};
+    if (!HasCell(col, row)) return {};
     return cells_[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
 void TStringGrid::SetCells(int col, int row, const AnsiString& value) {
-    if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_) return;
+    if (!HasCell(col, row)) return;
     cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = value;
     Changed(PeerProp::Cells);
 }

@@ -44,6 +44,7 @@ public:
 
 private:
     void ResizeCells();
+    bool HasCell(int col, int row) const;
     int colCount_ = 5, rowCount_ = 5, fixedRows_ = 1, fixedCols_ = 1;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     int row_ = 1, col_ = 1;

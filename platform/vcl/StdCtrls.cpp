@@ -5,8 +5,10 @@
 
 namespace {
 
-// Keeps a selected index on the same line while lines come and go.
-void FollowListChange(int& itemIndex, const TListChange& change) {
+// Keeps a selected index on the same line while lines come and go, and
+// passes the change on to the control's peer.
+void FollowListChange(int& itemIndex, ControlPeer* peer, const TListChange& change) {
+    int before = itemIndex;
     switch (change.kind) {
     case TListChange::Reset: itemIndex = -1; break;
     case TListChange::Inserted:
@@ -18,36 +20,33 @@ void FollowListChange(int& itemIndex, const TListChange& change) {
         break;
     case TListChange::Replaced: break;
     }
+    if (peer) {
+        peer->ItemsChanged(change);
+        if (itemIndex != before) peer->Changed(PeerProp::ItemIndex);
+    }
 }
 
-// A property that form descriptions carry but this model does not use.
-TPropInfo AcceptedProperty(const char* name) {
-    TPropInfo p;
-    p.Name = name;
-    p.Kind = TPropInfo::tkInteger;
-    p.Set = [](TPersistent*, const FormValue&, TReaderContext&) {};
-    return p;
-}
-
-const std::vector<AnsiString> alignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
-const std::vector<AnsiString> scrollStyleNames = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
+// The setter of a property that form descriptions carry but this model does not use.
+void IgnoreValue(TPersistent*, const FormValue&, TReaderContext&) {}
 
 }  // namespace
+
+const std::vector<AnsiString>& ScrollStyleNames() {
+    static const std::vector<AnsiString> names = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
+    return names;
+}
 
 // ---------------------------------------------------------------- TLabel
 
 const TClassInfo& TLabel::StaticClassInfo() {
-    static const TClassInfo info = [] {
-        TClassInfo i = ClassBuilder<TLabel>("TLabel", TControl::StaticClassInfo())
-                           .String("Caption", &TLabel::Caption, &TLabel::SetCaption)
-                           .Enum("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, alignmentNames)
-                           .Bool("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
-                           .Bool("Transparent", &TLabel::Transparent, &TLabel::SetTransparent)
-                           .Bool("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap)
-                           .Build();
-        i.Properties.push_back(AcceptedProperty("Layout"));
-        return i;
-    }();
+    static const TClassInfo info = ClassBuilder<TLabel>("TLabel", TControl::StaticClassInfo())
+                                       .String("Caption", &TLabel::Caption, &TLabel::SetCaption)
+                                       .Enum("Alignment", &TLabel::Alignment, &TLabel::SetAlignment, AlignmentNames())
+                                       .Bool("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
+                                       .Bool("Transparent", &TLabel::Transparent, &TLabel::SetTransparent)
+                                       .Bool("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap)
+                                       .Custom("Layout", TPropInfo::tkInteger, nullptr, IgnoreValue)
+                                       .Build();
     return info;
 }
 
@@ -85,9 +84,9 @@ const TClassInfo& TMemo::StaticClassInfo() {
             .Strings("Lines", &TMemo::Lines)
             .Bool("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly)
             .Bool("WordWrap", &TMemo::WordWrap, &TMemo::SetWordWrap)
-            .Enum("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars, scrollStyleNames)
+            .Enum("ScrollBars", &TMemo::ScrollBars, &TMemo::SetScrollBars, ScrollStyleNames())
             .Enum("BorderStyle", &TMemo::BorderStyle, &TMemo::SetBorderStyle, {"bsNone", "bsSingle"})
-            .Enum("Alignment", &TMemo::Alignment, &TMemo::SetAlignment, alignmentNames)
+            .Enum("Alignment", &TMemo::Alignment, &TMemo::SetAlignment, AlignmentNames())
             .Event("OnChange", &TMemo::OnChange)
             .Build();
     return info;
@@ -102,11 +101,8 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(std::make_unique<TS
 }
 
 AnsiString TMemo::MemoText() const {
-    AnsiString text;
-    for (int i = 0; i < lines_->Count(); ++i) {
-        if (i > 0) text += "\r\n";
-        text += (*lines_)[i];
-    }
+    AnsiString text = lines_->Text();
+    if (!text.empty()) text.resize(text.size() - 2);  // no line break after the last line
     return text;
 }
 
@@ -124,16 +120,7 @@ const TClassInfo& TListBox::StaticClassInfo() {
 TListBox::TListBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TStringList>()) {
     SetColor(clWindow);
     SetTabStop(true);
-    items_->Observer = [this](const TListChange& change) { ItemsChanged(change); };
-}
-
-void TListBox::ItemsChanged(const TListChange& change) {
-    int before = itemIndex_;
-    FollowListChange(itemIndex_, change);
-    if (peer_) {
-        peer_->ItemsChanged(change);
-        if (itemIndex_ != before) peer_->Changed(PeerProp::ItemIndex);
-    }
+    items_->Observer = [this](const TListChange& change) { FollowListChange(itemIndex_, peer_, change); };
 }
 
 void TListBox::SetItemIndex(int v) {
@@ -162,36 +149,24 @@ int TListBox::ItemAtPos(TPoint pos, bool existing) const {
 // ---------------------------------------------------------------- TComboBox
 
 const TClassInfo& TComboBox::StaticClassInfo() {
-    static const TClassInfo info = [] {
-        TClassInfo i = ClassBuilder<TComboBox>("TComboBox", TWinControl::StaticClassInfo())
-                           .String("Text", &TComboBox::Text, &TComboBox::SetText)
-                           .Strings("Items", &TComboBox::Items)
-                           .Bool("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted)
-                           .Enum("Style", &TComboBox::Style, &TComboBox::SetStyle,
-                                 {"csDropDown", "csSimple", "csDropDownList"})
-                           .Int("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
-                           .Int("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength)
-                           .Event("OnChange", &TComboBox::OnChange)
-                           .Build();
-        i.Properties.push_back(AcceptedProperty("ItemHeight"));
-        return i;
-    }();
+    static const TClassInfo info = ClassBuilder<TComboBox>("TComboBox", TWinControl::StaticClassInfo())
+                                       .String("Text", &TComboBox::Text, &TComboBox::SetText)
+                                       .Strings("Items", &TComboBox::Items)
+                                       .Bool("Sorted", &TComboBox::Sorted, &TComboBox::SetSorted)
+                                       .Enum("Style", &TComboBox::Style, &TComboBox::SetStyle,
+                                             {"csDropDown", "csSimple", "csDropDownList"})
+                                       .Int("DropDownCount", &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)
+                                       .Int("MaxLength", &TComboBox::MaxLength, &TComboBox::SetMaxLength)
+                                       .Event("OnChange", &TComboBox::OnChange)
+                                       .Custom("ItemHeight", TPropInfo::tkInteger, nullptr, IgnoreValue)
+                                       .Build();
     return info;
 }
 
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner), items_(std::make_unique<TStringList>()) {
     SetColor(clWindow);
     SetTabStop(true);
-    items_->Observer = [this](const TListChange& change) { ItemsChanged(change); };
-}
-
-void TComboBox::ItemsChanged(const TListChange& change) {
-    int before = itemIndex_;
-    FollowListChange(itemIndex_, change);
-    if (peer_) {
-        peer_->ItemsChanged(change);
-        if (itemIndex_ != before) peer_->Changed(PeerProp::ItemIndex);
-    }
+    items_->Observer = [this](const TListChange& change) { FollowListChange(itemIndex_, peer_, change); };
 }
 
 void TComboBox::SetItemIndex(int v) {
@@ -250,7 +225,7 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
         ClassBuilder<TRadioButton>("TRadioButton", TWinControl::StaticClassInfo())
             .String("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption)
             .Bool("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked)
-            .Enum("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment, alignmentNames)
+            .Enum("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment, AlignmentNames())
             .Build();
     return info;
 }

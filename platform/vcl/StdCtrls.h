@@ -51,6 +51,8 @@ private:
 };
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+// The names form descriptions give the values of TScrollStyle, in order.
+const std::vector<AnsiString>& ScrollStyleNames();
 
 class TMemo : public TWinControl {
     TB_DECLARE_CLASS()
@@ -111,7 +113,6 @@ public:
     bool MultiSelect() const { return false; }
 
 private:
-    void ItemsChanged(const TListChange& change);
     std::unique_ptr<TStrings> items_;
     int itemIndex_ = -1;
     int itemHeight_ = 13;
@@ -148,7 +149,6 @@ protected:
     void SetTextValue(const AnsiString& v) override;
 
 private:
-    void ItemsChanged(const TListChange& change);
     std::unique_ptr<TStrings> items_;
     int itemIndex_ = -1;
     TComboBoxStyle style_ = csDropDown;

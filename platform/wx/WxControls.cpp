@@ -10,11 +10,16 @@ namespace {
 wxPoint PlaceOf(const TControl* c) { return wxPoint(c->Left(), c->Top()); }
 wxSize SizeOf(const TControl* c) { return wxSize(c->Width(), c->Height()); }
 
-wxArrayString ToWxArray(const TStrings& items) {
+// Shows every line of the model's list in a list or combo box.
+void LoadItems(wxItemContainer& box, const TStrings& items) {
+    if (items.Count() == 0) {
+        box.Clear();
+        return;
+    }
     wxArrayString a;
     a.reserve(static_cast<size_t>(items.Count()));
     for (const auto& line : items.Lines()) a.Add(ToWx(line));
-    return a;
+    box.Set(a);
 }
 
 // Follows one change of the model's list in a list or combo box; reloads the
@@ -43,10 +48,14 @@ void FollowItems(wxItemContainer& box, const TStrings& items, const TListChange&
             break;
         case TListChange::Reset: break;
     }
-    if (count == 0)
-        box.Clear();
-    else
-        box.Set(ToWxArray(items));
+    LoadItems(box, items);
+}
+
+// Characters typed or pasted into an edit or combo box pass the model's AcceptChar.
+void BindCharFilters(wxWindow* widget, const WxPeer* peer) {
+    widget->Bind(wxEVT_CHAR, [peer](wxKeyEvent& e) { FilterTypedChar(dynamic_cast<TWinControl*>(peer->Model()), e); });
+    widget->Bind(wxEVT_TEXT_PASTE,
+                 [peer](wxClipboardTextEvent& e) { FilterPaste(dynamic_cast<TWinControl*>(peer->Model()), e); });
 }
 
 // ---------------------------------------------------------------- edits and memos
@@ -64,9 +73,7 @@ public:
         text_ = new wxTextCtrl(parent, wxID_ANY, wxString(), PlaceOf(model), SizeOf(model), style);
         Attach(text_);
         text_->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnTyped(); });
-        text_->Bind(wxEVT_CHAR, [this](wxKeyEvent& e) { FilterTypedChar(dynamic_cast<TWinControl*>(model_), e); });
-        text_->Bind(wxEVT_TEXT_PASTE,
-                    [this](wxClipboardTextEvent& e) { FilterPaste(dynamic_cast<TWinControl*>(model_), e); });
+        BindCharFilters(text_, this);
     }
 
     void SyncAll() override {
@@ -205,10 +212,7 @@ private:
         }
         stale_ = false;
         applying_ = true;
-        if (box->Items()->Count() == 0)
-            list_->Clear();
-        else
-            list_->Set(ToWxArray(*box->Items()));
+        LoadItems(*list_, *box->Items());
         applying_ = false;
         SelectFromModel();
     }
@@ -245,9 +249,7 @@ public:
             RunInput([box, index] { UserInput::Pick(box, index); });
         });
         combo_->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnTyped(); });
-        combo_->Bind(wxEVT_CHAR, [this](wxKeyEvent& e) { FilterTypedChar(dynamic_cast<TWinControl*>(model_), e); });
-        combo_->Bind(wxEVT_TEXT_PASTE,
-                     [this](wxClipboardTextEvent& e) { FilterPaste(dynamic_cast<TWinControl*>(model_), e); });
+        BindCharFilters(combo_, this);
     }
 
     void SyncAll() override {
@@ -270,10 +272,7 @@ public:
         switch (what) {
             case PeerProp::Items:
                 applying_ = true;
-                if (box->Items()->Count() == 0)
-                    combo_->Clear();
-                else
-                    combo_->Set(ToWxArray(*box->Items()));
+                LoadItems(*combo_, *box->Items());
                 applying_ = false;
                 Changed(PeerProp::ItemIndex);
                 Changed(PeerProp::Text);

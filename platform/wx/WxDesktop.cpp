@@ -26,15 +26,7 @@ class TrailbookApp : public wxApp {
 public:
     bool OnInit() override { return true; }
     bool OnExceptionInMainLoop() override {
-        try {
-            throw;
-        } catch (const Exception& e) {
-            if (Application) Application->ShowException(e);
-        } catch (const std::exception& e) {
-            if (Application) Application->ShowException(Exception(e.what()));
-        } catch (...) {
-            if (Application) Application->ShowException(Exception(""));
-        }
+        if (Application) Application->HandleException(Application);
         return true;
     }
 };

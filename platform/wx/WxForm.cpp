@@ -22,6 +22,16 @@ bool IsMultiLineText(wxWindow* w) {
     return text && text->IsMultiLine();
 }
 
+// The windowed controls of a container, in their tab order.
+std::vector<TWinControl*> InTabOrder(TWinControl* parent) {
+    std::vector<TWinControl*> ordered;
+    for (TControl* c : parent->ControlList())
+        if (auto* w = dynamic_cast<TWinControl*>(c)) ordered.push_back(w);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    return ordered;
+}
+
 long TopStyle(const TForm* form) {
     switch (form->BorderStyle()) {
         case bsNone: return wxBORDER_NONE;
@@ -72,14 +82,16 @@ void WxFormWindow::CreateTop() {
 // ---------------------------------------------------------------- peers
 
 void WxFormWindow::CreatePeers(TWinControl* parent, wxWindow* container) {
-    for (TControl* control : parent->ControlList()) {
-        WxPeer* peer = CreateControlPeer(*this, control, container);
-        peers_[control].reset(peer);
-        peer->SyncAll();
-        if (auto* inner = dynamic_cast<TWinControl*>(control))
-            if (wxWindow* innerWindow = peer->Container()) CreatePeers(inner, innerWindow);
-    }
+    for (TControl* control : parent->ControlList()) CreatePeerTree(control, container);
     SortTabOrder(parent);
+}
+
+void WxFormWindow::CreatePeerTree(TControl* control, wxWindow* container) {
+    WxPeer* peer = CreateControlPeer(*this, control, container);
+    peers_[control].reset(peer);
+    peer->SyncAll();
+    if (auto* inner = dynamic_cast<TWinControl*>(control))
+        if (wxWindow* innerWindow = peer->Container()) CreatePeers(inner, innerWindow);
 }
 
 void WxFormWindow::CreateTimers() {
@@ -93,14 +105,10 @@ void WxFormWindow::CreateTimers() {
 
 // The keyboard visits the controls of a container in their tab order.
 void WxFormWindow::SortTabOrder(TWinControl* parent) {
-    std::vector<TWinControl*> ordered;
-    for (TControl* c : parent->ControlList())
-        if (auto* w = dynamic_cast<TWinControl*>(c))
-            if (PeerOf(w) && PeerOf(w)->Widget()) ordered.push_back(w);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-    for (size_t i = 1; i < ordered.size(); ++i)
-        PeerOf(ordered[i])->Widget()->MoveAfterInTabOrder(PeerOf(ordered[i - 1])->Widget());
+    std::vector<wxWindow*> widgets;
+    for (TWinControl* c : InTabOrder(parent))
+        if (WxPeer* peer = PeerOf(c); peer && peer->Widget()) widgets.push_back(peer->Widget());
+    for (size_t i = 1; i < widgets.size(); ++i) widgets[i]->MoveAfterInTabOrder(widgets[i - 1]);
 }
 
 WxPeer* WxFormWindow::PeerOf(TComponent* model) const {
@@ -124,11 +132,7 @@ void WxFormWindow::AddControl(TControl* control) {
         RemovePeer(control);
     }
     if (!container) return;
-    WxPeer* peer = CreateControlPeer(*this, control, container);
-    peers_[control].reset(peer);
-    peer->SyncAll();
-    if (auto* inner = dynamic_cast<TWinControl*>(control))
-        if (wxWindow* innerWindow = peer->Container()) CreatePeers(inner, innerWindow);
+    CreatePeerTree(control, container);
     if (control->Parent()) SortTabOrder(control->Parent());
 }
 
@@ -188,10 +192,7 @@ void WxFormWindow::PrepareShow() {
         case poDesigned: top->Move(form_->Left(), form_->Top()); break;
         default: break;
     }
-    wxPoint p = top->GetPosition();
-    syncing_ = true;
-    form_->SetBounds(p.x, p.y, form_->Width(), form_->Height());
-    syncing_ = false;
+    TakeWindowPosition();
     AskSizeLimits();
     if (!shownOnce_) {
         shownOnce_ = true;
@@ -256,12 +257,7 @@ void WxFormWindow::EndModalIfDone() {
 
 // The first control in tab order that can take the focus, searched into panels.
 static wxWindow* FirstFocusable(TWinControl* parent, const WxFormWindow& window) {
-    std::vector<TWinControl*> ordered;
-    for (TControl* c : parent->ControlList())
-        if (auto* w = dynamic_cast<TWinControl*>(c)) ordered.push_back(w);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-    for (TWinControl* c : ordered) {
+    for (TWinControl* c : InTabOrder(parent)) {
         if (!c->Visible() || !c->Enabled()) continue;
         WxPeer* peer = window.PeerOf(c);
         if (!peer || !peer->Widget()) continue;
@@ -331,8 +327,7 @@ void WxFormWindow::OnSize(wxSizeEvent& event) {
                   (client.x != form_->ClientWidth() || client.y != form_->ClientHeight());
     if (byUser) {
         // The new window rectangle goes to the window procedure, which may change it.
-        wxPoint p = top->GetPosition();
-        RECT asked{p.x, p.y, p.x + client.x + FrameDx(), p.y + client.y + FrameDy()};
+        RECT asked = WindowRect();
         RECT answer = asked;
         HWND handle = form_->Handle();
         RunGuarded([&] { SendMessage(handle, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&answer)); });
@@ -350,7 +345,11 @@ void WxFormWindow::OnMove(wxMoveEvent& event) {
     event.Skip();
     wxTopLevelWindow* top = top_.get();
     if (!top || !form_ || top->IsIconized() || syncing_) return;
-    wxPoint p = top->GetPosition();
+    TakeWindowPosition();
+}
+
+void WxFormWindow::TakeWindowPosition() {
+    wxPoint p = top_->GetPosition();
     syncing_ = true;
     form_->SetBounds(p.x, p.y, form_->Width(), form_->Height());
     syncing_ = false;

@@ -65,6 +65,8 @@ private:
     void PrepareShow();
     void AfterShown();
     void CreatePeers(TWinControl* parent, wxWindow* container);
+    // The peer of one control, then those of the controls inside it.
+    void CreatePeerTree(TControl* control, wxWindow* container);
     void CreateTimers();
     void SortTabOrder(TWinControl* parent);
     void BuildMenuBar();
@@ -76,6 +78,8 @@ private:
     // The window's size changed (or was set from the model): updates the
     // model, sends WM_SIZE, then asks the size limits again.
     void ReportSize();
+    // The model takes the window's position without passing it back to the window.
+    void TakeWindowPosition();
     int FrameDx() const;
     int FrameDy() const;
     void OnSize(wxSizeEvent& event);

@@ -4,8 +4,6 @@
 
 #include <wx/clipbrd.h>
 
-#include <cctype>
-
 #include "platform/wx/WxForm.h"
 
 // ---------------------------------------------------------------- conversions
@@ -41,8 +39,7 @@ wxColour ToWxColour(TColor color) {
 wxFont ToWxFont(const TFont& font) {
     int points = font.Size();
     if (points <= 0) points = 8;
-    AnsiString name = font.Name();
-    for (auto& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    AnsiString name = LowerCase(font.Name());
     wxFont result;
     if (name.find("courier") != AnsiString::npos) {
         result = wxFont(wxFontInfo(points).Family(wxFONTFAMILY_TELETYPE));
@@ -103,22 +100,16 @@ TMouseButton ButtonOf(const wxMouseEvent& event) {
     return mbLeft;
 }
 
-static void ShowUnexpected(const char* what) {
-    if (Application) Application->ShowException(Exception(what));
-}
-
+// Nothing may escape into the toolkit's C code: what gets past the guard (or
+// runs without an application) is shown here, or dropped.
 void RunGuarded(const std::function<void()>& code) {
     try {
         if (Application)
             Application->Guard(code);
         else
             code();
-    } catch (const Exception& e) {
-        if (Application) Application->ShowException(e);
-    } catch (const std::exception& e) {
-        ShowUnexpected(e.what());
     } catch (...) {
-        ShowUnexpected("");
+        if (Application) Application->HandleException(Application);
     }
 }
 

@@ -17,15 +17,8 @@ bool OnPath(const AnsiString& program) {
     if (program.empty()) return false;
     if (program.find('/') != AnsiString::npos) return access(program.c_str(), X_OK) == 0;
     const char* path = std::getenv("PATH");
-    AnsiString dirs = path ? path : "/usr/bin:/bin";
-    size_t start = 0;
-    while (start <= dirs.size()) {
-        size_t end = dirs.find(':', start);
-        if (end == AnsiString::npos) end = dirs.size();
-        AnsiString dir = dirs.substr(start, end - start);
+    for (const AnsiString& dir : SplitString(path ? path : "/usr/bin:/bin", ':'))
         if (!dir.empty() && access((dir + "/" + program).c_str(), X_OK) == 0) return true;
-        start = end + 1;
-    }
     return false;
 }
 

@@ -1,24 +1,9 @@
 #include "platform/wx/WxSupport.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <map>
 
-namespace {
-
-AnsiString Lower(AnsiString s) {
-    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-AnsiString Trimmed(const AnsiString& s) {
-    size_t a = 0, b = s.size();
-    while (a < b && static_cast<unsigned char>(s[a]) <= 32) ++a;
-    while (b > a && static_cast<unsigned char>(s[b - 1]) <= 32) --b;
-    return s.substr(a, b - a);
-}
-
-}  // namespace
+#include "platform/core/Strings.h"
 
 AnsiString LanguageAbbreviation(const AnsiString& localeName) {
     // language_TERRITORY first, then the language alone.
@@ -32,7 +17,7 @@ AnsiString LanguageAbbreviation(const AnsiString& localeName) {
         {"nb", "NOR"},    {"no", "NOR"},    {"nn", "NON"},    {"pl", "PLK"},    {"cs", "CSY"},
         {"hu", "HUN"},    {"el", "ELL"},    {"tr", "TRK"},    {"he", "HEB"},    {"ar", "ARA"},
     };
-    AnsiString name = Lower(localeName.substr(0, localeName.find_first_of(".@")));
+    AnsiString name = LowerCase(localeName.substr(0, localeName.find_first_of(".@")));
     auto found = names.find(name);
     if (found == names.end()) found = names.find(name.substr(0, name.find('_')));
     return found == names.end() ? "ENU" : found->second;
@@ -66,7 +51,7 @@ std::vector<AnsiString> SplitArguments(const AnsiString& parameters) {
 }
 
 bool IsNotepad(const AnsiString& program) {
-    AnsiString name = Lower(Trimmed(program));
+    AnsiString name = LowerCase(Trim(program));
     return name == "notepad.exe" || name == "notepad";
 }
 
@@ -76,12 +61,12 @@ std::vector<AnsiString> CommandLineFor(const AnsiString& program, const AnsiStri
         return !command.empty() && choices.onPath && choices.onPath(command[0]) ? command : std::vector<AnsiString>();
     };
     if (!IsNotepad(program)) {
-        std::vector<AnsiString> command{Trimmed(program)};
+        std::vector<AnsiString> command{Trim(program)};
         for (auto& a : SplitArguments(parameters)) command.push_back(a);
         return runnable(command);
     }
     // Notepad takes its whole parameter as one file name.
-    AnsiString file = Trimmed(parameters);
+    AnsiString file = Trim(parameters);
     if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
     if (!file.empty()) return runnable({"xdg-open", file});
     if (!choices.desktopEntry.empty())

@@ -136,6 +136,18 @@ TEST_F(CatalogEditorTest, CommandsThatWouldLoseACatalogAreRefused) {
     EXPECT_EQ(desktop().Messages.back(), "Full already exists!");
 }
 
+TEST_F(CatalogEditorTest, FieldsTakeOnlyWhatACatalogLineHolds) {
+    ShowEditor();
+    UserInput::Type(f->editReq1, "1\ta");
+    EXPECT_EQ(f->editReq1->Text(), "1a");
+    UserInput::Type(f->editShort, AnsiString(200, 's') + "\x1e");
+    EXPECT_EQ(f->editShort->Text(), AnsiString(149, 's'));
+    UserInput::Type(f->memoReq, "one|\r\ntwo\x1e");
+    EXPECT_EQ(f->memoReq->Lines()->Lines(), (std::vector<AnsiString>{"one", "two"}));
+    UserInput::Type(f->cboMBs, "a/b<c>|d");
+    EXPECT_EQ(f->cboMBs->Text(), "abcd");
+}
+
 TEST_F(CatalogEditorTest, AFailedWriteIsReportedAndTheEditorKeepsItsContent) {
     WriteCatalog("Swim.Mb", 2);
     Open("Swim");

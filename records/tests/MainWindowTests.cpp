@@ -9,11 +9,6 @@
 
 namespace {
 
-// The sample data folder of the source tree.
-std::filesystem::path SampleFolderPath() {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "demo";
-}
-
 std::vector<AnsiString> Captions(TMenuItem* menu) {
     std::vector<AnsiString> captions;
     for (int i = 0; i < menu->Count(); ++i) captions.push_back(menu->Items(i)->Caption());
@@ -31,12 +26,7 @@ class MainWindow : public WindowFixture {
 protected:
     void SetUp() override { DataFolderTest::SetUp(); }
 
-    void Start() {
-        Application->CreateForm(Form1);
-        Application->CreateForm(AddDlg);
-        Application->CreateForm(DateDlg);
-        f = Form1;
-    }
+    void Start() { CreateForms(); }
 
     // One scout of each age group on today's date 03/15/2026, and a leader.
     static void WriteTroop() {

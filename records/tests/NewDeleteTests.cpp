@@ -3,14 +3,6 @@
 
 using NewDelete = WindowFixture;
 
-namespace {
-// The picture of the sample data folder, found from this source file's place.
-std::string SamplePicture() {
-    std::string source = __FILE__;
-    return source.substr(0, source.rfind("/records/")) + "/demo/Tommy Adams.jpg";
-}
-}  // namespace
-
 TEST_F(NewDelete, NewScoutWritesBothFilesAndListsTheTrimmedName) {
     f->RefreshScoutList(5);
     desktop().QueueInput("  Ann Lee ");
@@ -98,7 +90,7 @@ TEST_F(NewDelete, DeleteAsksAndACancelDeletesNothing) {
 TEST_F(NewDelete, APictureLeftBehindShowsAgainForANewScoutOfThatName) {
     desktop().QueueInput("Ann");
     f->NewScout1Click(nullptr);
-    CopyWholeFile(SamplePicture(), "Ann.jpg");
+    CopyWholeFile((SampleFolderPath() / "Tommy Adams.jpg").string(), "Ann.jpg");
     Load("Ann");
     EXPECT_TRUE(f->imageScout->Visible());
     desktop().QueueInput("y");

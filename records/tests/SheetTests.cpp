@@ -113,6 +113,10 @@ TEST_F(SheetTest, RowEditsStoreAtOnceAndHoldWhatTheFileHolds) {
     EXPECT_STREQ(f->ReqCounselor[1], "Dan");
     UserInput::Type(f->RowDateEdit[0], "");
     EXPECT_EQ(f->RowStatusShape[0]->Brush()->Color(), clBtnFace);
+
+    // An award date is read back from at most 99 characters, its close tag's "<" included.
+    UserInput::Type(f->deditStarted, "01/01/2026<" + AnsiString(120, '1'));
+    EXPECT_EQ(f->deditStarted->Text(), "01/01/2026" + AnsiString(88, '1'));
 }
 
 TEST_F(SheetTest, TheDateDialogPresetsTodayForNonDatesAndCancelKeepsTheText) {

@@ -4,6 +4,7 @@
 #define TRAILBOOK_RECORDS_TESTS_WINDOWFIXTURE_H
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "dialogs/DatePick.h"
@@ -15,10 +16,19 @@ class WindowFixture : public DataFolderTest {
 protected:
     void SetUp() override {
         DataFolderTest::SetUp();
+        CreateForms();
+    }
+
+    void CreateForms() {
         Application->CreateForm(Form1);
         Application->CreateForm(AddDlg);
         Application->CreateForm(DateDlg);
         f = Form1;
+    }
+
+    // The sample data folder of the source tree.
+    static std::filesystem::path SampleFolderPath() {
+        return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "demo";
     }
 
     // A scout file: the creation date line, then the given lines, LF ended.

@@ -66,39 +66,49 @@ tb_stop() {
     return 0
 }
 
-# tb_wait_exit [TIMEOUT]: waits for the program started last to end by itself.
-tb_wait_exit() {
-    local limit=$((${1:-$TB_TIMEOUT} * 10)) i
+# tb_until TIMEOUT COMMAND...: runs COMMAND every tenth of a second until it
+# succeeds; false when TIMEOUT seconds pass first.
+tb_until() {
+    local limit=$(($1 * 10)) i
+    shift
     for ((i = 0; i < limit; i++)); do
-        kill -0 "$TB_PID" 2>/dev/null || { wait "$TB_PID" 2>/dev/null; return 0; }
+        "$@" && return 0
         sleep 0.1
     done
     return 1
+}
+
+# tb_ended: true once the program started last is no longer running.
+tb_ended() {
+    ! kill -0 "$TB_PID" 2>/dev/null
+}
+
+# tb_wait_exit [TIMEOUT]: waits for the program started last to end by itself.
+tb_wait_exit() {
+    tb_until "${1:-$TB_TIMEOUT}" tb_ended || return 1
+    wait "$TB_PID" 2>/dev/null
+    return 0
 }
 
 # tb_wait_window TITLE [TIMEOUT]: prints the id of the visible window whose
 # title is exactly TITLE, once it is mapped.
 tb_wait_window() {
-    local limit=$((${2:-$TB_TIMEOUT} * 10)) i id
-    for ((i = 0; i < limit; i++)); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
+    tb_until "${2:-$TB_TIMEOUT}" tb_find_window "$1"
+}
+
+tb_find_window() {
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1)
+    [ -n "$id" ] && echo "$id"
 }
 
 # tb_wait_gone TITLE [TIMEOUT]: waits until no visible window has that title.
 tb_wait_gone() {
-    local limit=$((${2:-$TB_TIMEOUT} * 10)) i
-    for ((i = 0; i < limit; i++)); do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
+    tb_until "${2:-$TB_TIMEOUT}" tb_window_gone "$1"
+}
+
+tb_window_gone() {
+    ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
 # tb_focus WIN: raises the window and gives it the keyboard.
@@ -174,12 +184,7 @@ tb_not_blank() {
 # tb_wait_log FILE PATTERN [TIMEOUT]: waits for a line matching the extended
 # regular expression PATTERN.
 tb_wait_log() {
-    local limit=$((${3:-$TB_TIMEOUT} * 10)) i
-    for ((i = 0; i < limit; i++)); do
-        grep -Eq -- "$2" "$1" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    return 1
+    tb_until "${3:-$TB_TIMEOUT}" grep -sEq -- "$2" "$1"
 }
 
 # tb_log_count FILE PATTERN: how many lines match.
@@ -190,16 +195,17 @@ tb_log_count() {
 # tb_wait_popup NAME [TIMEOUT]: prints the id of the newest visible popup (an
 # open menu or the list of a combo box); GTK names popups after the program.
 tb_wait_popup() {
-    local limit=$((${2:-$TB_TIMEOUT} * 10)) i id X Y WIDTH HEIGHT
-    for ((i = 0; i < limit; i++)); do
-        for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tac); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            if [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ "$WIDTH" -gt 20 ]; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.1
+    tb_until "${2:-$TB_TIMEOUT}" tb_find_popup "$1"
+}
+
+tb_find_popup() {
+    local id X Y WIDTH HEIGHT
+    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tac); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ "$WIDTH" -gt 20 ]; then
+            echo "$id"
+            return 0
+        fi
     done
     return 1
 }

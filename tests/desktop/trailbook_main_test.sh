@@ -37,11 +37,7 @@ tb_screenshot "$TB_BUILD/tests/desktop/trailbook_about.png"
 
 tb_click "$win" "${FILE_MENU[@]}"
 click_open_menu "$win" "${FILE_EXIT[@]}"
-for ((i = 0; i < 100; i++)); do
-    kill -0 "$TB_PID" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$TB_PID" 2>/dev/null && tb_fail "File > exit did not end the program"
+tb_until 10 tb_ended || tb_fail "File > exit did not end the program"
 wait "$TB_PID"
 status=$?
 [ "$status" -eq 0 ] || tb_fail "exit status $status"

@@ -40,3 +40,10 @@ TEST(Strings, TrimmingAndSubstringsClipInsteadOfFailing) {
     EXPECT_LT(CompareText("b", "_"), 0);
     EXPECT_EQ(UpperCase("l-Patrol 1\xE9"), "L-PATROL 1\xE9");
 }
+
+TEST(Strings, SplitKeepsEmptyPieces) {
+    using Pieces = std::vector<AnsiString>;
+    EXPECT_EQ(SplitString("Font.Style", '.'), (Pieces{"Font", "Style"}));
+    EXPECT_EQ(SplitString(":a::b:", ':'), (Pieces{"", "a", "", "b", ""}));
+    EXPECT_EQ(SplitString("", '/'), (Pieces{""}));
+}
