@@ -108,20 +108,23 @@ void TForm1::BuildRequirementRows() {
     }
 }
 
+namespace {
+// Frees a run-time control and forgets it (deleting a null one does nothing).
+template <class T>
+void FreeControl(T*& control) {
+    delete control;
+    control = nullptr;
+}
+}  // namespace
+
 void TForm1::FreeRequirementRows() {
     for (int row = 0; row < SheetRows; ++row) {
-        delete RowStatusShape[row];
-        RowStatusShape[row] = nullptr;
-        delete RowNumberLabel[row];
-        RowNumberLabel[row] = nullptr;
-        delete RowTextLabel[row];
-        RowTextLabel[row] = nullptr;
-        delete RowCounselorEdit[row];
-        RowCounselorEdit[row] = nullptr;
-        delete RowDateEdit[row];
-        RowDateEdit[row] = nullptr;
-        delete RowPanel[row];
-        RowPanel[row] = nullptr;
+        FreeControl(RowStatusShape[row]);
+        FreeControl(RowNumberLabel[row]);
+        FreeControl(RowTextLabel[row]);
+        FreeControl(RowCounselorEdit[row]);
+        FreeControl(RowDateEdit[row]);
+        FreeControl(RowPanel[row]);
     }
 }
 
