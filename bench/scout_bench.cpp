@@ -1,76 +1,78 @@
-// Speed of the scout model: extracting and storing a section and a whole
-// save on a scout of 2,000 lines, and the scout-list rebuild over 300 scouts
-// against a plain read of the same files.
+// Speed of the scout model against its floors (Floors.h), each measured side
+// by side with what it bounds: the scout-list rebuild over a generated troop,
+// the load and the save of a scout of about 2,000 lines, and a section's
+// extraction and store on that scout.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-
-#include "dialogs/DatePick.h"
-#include "dialogs/addnew.h"
-#include "platform/scripted/ScriptedDesktop.h"
-#include "records/Main.h"
+#include "bench/BenchWindow.h"
+#include "bench/Floors.h"
+#include "bench/GeneratedTroop.h"
 
 namespace {
 
-// A data folder of its own, the application on a scripted desktop, and the main window.
-class BenchWindow {
-public:
-    BenchWindow() {
-        char pattern[] = "/tmp/trailbook-bench-XXXXXX";
-        folder_ = mkdtemp(pattern);
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_);
-        SetDesktop(&desktop_);
-        InitApplication();
-        SetShortDateFormat("MM/dd/yyyy");
-        Application->CreateForm(Form1);
-    }
-    ~BenchWindow() {
-        DoneApplication();
-        SetDesktop(nullptr);
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(folder_);
-    }
-    TForm1* Window() const { return Form1; }
-
-private:
-    ScriptedDesktop desktop_;
-    std::filesystem::path folder_, previous_;
-};
-
-// A scout file of about `lines` lines: the personal section, the ranks and
-// enough merit badges of 20 requirements each.
-std::string ScoutText(int lines, const char* birthdate) {
-    std::string text = "01/01/2025\n<Scout>\n   <Updated>01/01/2025</Updated>\n   <Patrol>Foxes</Patrol>\n"
-                       "   <Nickname></Nickname>\n   <Birthdate>" + std::string(birthdate) + "</Birthdate>\n</Scout>\n";
-    int count = 8;
-    for (int badge = 0; count < lines; ++badge) {
-        std::string tag = "Mb Badge " + std::to_string(badge);
-        text += "<" + tag + ">\n   <Updated>01/01/2025</Updated>\n   <Started>01/01/2025</Started>\n";
-        count += 4;
-        for (int req = 1; req <= 20 && count < lines; ++req, count += 5)
-            text += "   <req>\n      <reqnbr>" + std::to_string(req) +
-                    "</reqnbr>\n      <reqdate>02/02/2025</reqdate>\n      <reqcs>J. Hayes</reqcs>\n   </req>\n";
-        text += "</" + tag + ">\n";
-    }
-    return text;
+// The rebuild over a troop of state.range(0) generated scouts, against
+// listing the folder and reading each scout file.
+void BM_ScoutListRebuild(benchmark::State& state) {
+    BenchWindow window;
+    TForm1* f = window.Window();
+    generated::WriteTroop(static_cast<int>(state.range(0)));
+    SideBySide side(state);
+    for (auto _ : state) side.Round([&] { f->RefreshScoutList(0); }, [] { floors::ReadFolder("*.scout"); });
+    state.counters["listed"] = f->cboSCTs->Items()->Count();
 }
+BENCHMARK(BM_ScoutListRebuild)->Arg(300)->Arg(3000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void LoadBigScout(TForm1* f) {
-    WriteWholeFile("Big.scout", ScoutText(2000, "05/05/2013"));
-    f->cboSCTs->SetText("Big");
+// Picking a scout of about 2,000 lines in the scout list (the whole handler,
+// with no scout loaded before), against reading its scout and notes files.
+void BM_LoadLargeScout(benchmark::State& state) {
+    BenchWindow window;
+    TForm1* f = window.Window();
+    const AnsiString name = generated::WriteLargeScout();
+    SideBySide side(state);
+    for (auto _ : state) {
+        f->ClearScoutForm();
+        side.Round(
+            [&] {
+                f->cboSCTs->SetText(name);
+                f->cboSCTsClick(f->cboSCTs);
+            },
+            [&] { floors::ReadFiles({name + ".scout", name + ".nts"}); });
+    }
+    state.counters["scout_lines"] = f->masterlist->Items()->Count();
+}
+BENCHMARK(BM_LoadLargeScout)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// File > Save of that scout, against the safe write of the same two files' bytes.
+void BM_SaveLargeScout(benchmark::State& state) {
+    BenchWindow window;
+    TForm1* f = window.Window();
+    const AnsiString name = generated::WriteLargeScout();
+    f->cboSCTs->SetText(name);
     f->cboSCTsClick(f->cboSCTs);
+    f->Save1Click(nullptr);
+    std::string scoutBytes, notesBytes;
+    ReadWholeFile(name + ".scout", scoutBytes);
+    ReadWholeFile(name + ".nts", notesBytes);
+    SideBySide side(state);
+    for (auto _ : state)
+        side.Round([&] { f->Save1Click(nullptr); },
+                   [&] {
+                       floors::Write("floor.scout", scoutBytes);
+                       floors::Write("floor.nts", notesBytes);
+                   });
+    state.counters["scout_lines"] = f->masterlist->Items()->Count();
 }
+BENCHMARK(BM_SaveLargeScout)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 void BM_ExtractSection(benchmark::State& state) {
     BenchWindow window;
     TForm1* f = window.Window();
-    LoadBigScout(f);
+    const AnsiString name = generated::WriteLargeScout();
+    f->cboSCTs->SetText(name);
+    f->cboSCTsClick(f->cboSCTs);
+    const AnsiString section = "Mb " + generated::MeritBadgeNames()[10];
     for (auto _ : state) {
-        f->ExtractSection("Mb Badge 10");
+        f->ExtractSection(section);
         benchmark::DoNotOptimize(f->slavelist->Items()->Count());
     }
     state.counters["scout_lines"] = f->masterlist->Items()->Count();
@@ -80,61 +82,14 @@ BENCHMARK(BM_ExtractSection)->Unit(benchmark::kMicrosecond);
 void BM_StoreSection(benchmark::State& state) {
     BenchWindow window;
     TForm1* f = window.Window();
-    LoadBigScout(f);
-    f->ExtractSection("Mb Badge 10");
-    for (auto _ : state) f->StoreSection("Badge 10*Mb");
+    const AnsiString name = generated::WriteLargeScout();
+    f->cboSCTs->SetText(name);
+    f->cboSCTsClick(f->cboSCTs);
+    const AnsiString badge = generated::MeritBadgeNames()[10];
+    f->ExtractSection("Mb " + badge);
+    for (auto _ : state) f->StoreSection(badge + "*Mb");
     state.counters["scout_lines"] = f->masterlist->Items()->Count();
 }
 BENCHMARK(BM_StoreSection)->Unit(benchmark::kMicrosecond);
-
-void BM_FullSave(benchmark::State& state) {
-    BenchWindow window;
-    TForm1* f = window.Window();
-    LoadBigScout(f);
-    for (auto _ : state) f->Save1Click(nullptr);
-    state.counters["scout_lines"] = f->masterlist->Items()->Count();
-}
-BENCHMARK(BM_FullSave)->Unit(benchmark::kMicrosecond);
-
-// The rebuild over 300 scouts, and in the same run a plain read of the same
-// files into memory; the counter ratio is rebuild time / plain read time.
-void BM_ScoutListRebuild(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
-    BenchWindow window;
-    TForm1* f = window.Window();
-    const char* births[] = {"05/05/2015", "05/05/2013", "05/05/2011", "05/05/2009"};
-    for (int i = 0; i < 300; ++i)
-        WriteWholeFile("Scout " + std::to_string(i) + ".scout", ScoutText(150, births[i % 4]));
-    const std::vector<AnsiString> names = ListFiles("*.scout");
-
-    auto plainRead = [&] {
-        std::string bytes;
-        size_t total = 0;
-        for (const AnsiString& name : ListFiles("*.scout")) {
-            ReadWholeFile(name, bytes);
-            total += bytes.size();
-        }
-        benchmark::DoNotOptimize(total);
-    };
-    Clock::duration plain{}, rebuild{};
-    long rounds = 0;
-    for (auto _ : state) {
-        auto start = Clock::now();
-        f->RefreshScoutList(0);
-        auto middle = Clock::now();
-        state.PauseTiming();
-        plainRead();
-        plain += Clock::now() - middle;
-        state.ResumeTiming();
-        rebuild += middle - start;
-        ++rounds;
-    }
-    auto micros = [&](Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count() / double(rounds); };
-    state.counters["scouts"] = static_cast<double>(f->cboSCTs->Items()->Count());
-    state.counters["plain_read_us"] = micros(plain);
-    state.counters["rebuild_us"] = micros(rebuild);
-    state.counters["ratio"] = micros(rebuild) / micros(plain);
-}
-BENCHMARK(BM_ScoutListRebuild)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
