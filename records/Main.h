@@ -4,6 +4,10 @@
 #ifndef TRAILBOOK_RECORDS_MAIN_H
 #define TRAILBOOK_RECORDS_MAIN_H
 
+#include <functional>
+#include <string_view>
+#include <vector>
+
 #include "platform/vcl/Vcl.h"
 
 // Every control of the form description that the code uses, as
@@ -57,7 +61,8 @@
     X(TEdit, editShort) X(TButton, btnSaveReq) X(TButton, DeleteMbReq) X(TMemo, memoReq)                  \
     X(TButton, btnUpdateReq) X(TButton, btnCloseReq) X(TFileListBox, flb)                                 \
     /* report and attendance panels */                                                                    \
-    X(TListBox, lbRpt) X(TRichEdit, redit) X(TPanel, pnlMBC) X(TStringGrid, MBCGrid)                      \
+    X(TButton, Button2) X(TListBox, lbRpt) X(TButton, Button4) X(TRichEdit, redit) X(TPanel, pnlMBC)      \
+    X(TStringGrid, MBCGrid)                                                                               \
     X(TStringGrid, gridAttend)
 
 // Every published event handler, by name.
@@ -74,7 +79,10 @@
     X(UpdateDate) X(memoDescriptionEnter) X(memoDescriptionExit)                                           \
     X(AddMBReqs1Click) X(btnCloseReqClick) X(rbMBClick) X(rbRankClick) X(rbOtherClick) X(btnAddReqClick)   \
     X(cboMBsClick) X(lbReqlistMouseUp) X(lbReqlistKeyUp) X(btnAddNewReqClick) X(btnSaveReqClick)           \
-    X(DeleteMbReqClick) X(btnUpdateReqClick)
+    X(DeleteMbReqClick) X(btnUpdateReqClick)                                                               \
+    X(Button2Click) X(Button4Click) X(TroopList1Click) X(PatrolLists1Click) X(MeritBadgesStarted1Click)    \
+    X(AllMeritBadgesEarned2Click) X(AllMeritBadgesEarned1Click) X(PositionsReport1Click)                   \
+    X(WaitingtoAward1Click)
 
 constexpr int MaxRequirements = 150;  // requirements of a sheet or catalog, indexes 1..150
 constexpr int SheetRows = 11;         // requirement rows shown at a time
@@ -156,6 +164,16 @@ public:
     void btnSaveReqClick(TObject* Sender);
     void DeleteMbReqClick(TObject* Sender);
     void btnUpdateReqClick(TObject* Sender);
+    // ---- report panel and list reports
+    void Button2Click(TObject* Sender);
+    void Button4Click(TObject* Sender);
+    void TroopList1Click(TObject* Sender);
+    void PatrolLists1Click(TObject* Sender);
+    void MeritBadgesStarted1Click(TObject* Sender);
+    void AllMeritBadgesEarned2Click(TObject* Sender);
+    void AllMeritBadgesEarned1Click(TObject* Sender);
+    void PositionsReport1Click(TObject* Sender);
+    void WaitingtoAward1Click(TObject* Sender);
 
     // ---- the scout file and its sections
     void ExtractSection(const AnsiString& name);
@@ -182,6 +200,25 @@ public:
     AnsiString PickDate(const AnsiString& text);
     // ---- catalog editor
     void FillCatalogList();
+    // ---- list-report frame and printing
+    // Saves and unloads the loaded scout, empties the window and readies
+    // lbRpt for rows; false when the save failed (reported): the report is
+    // then not run and the scout stays loaded.
+    bool BeginListReport();
+    // Asks the sort question; the first character of the upper-cased answer.
+    AnsiString AskSortOption(const AnsiString& prompt, const AnsiString& defaultAnswer);
+    // Calls each(name, lines) for every scout of the scout list, in its
+    // order, with the trimmed kept lines of its file (views valid during the
+    // call); a file that cannot be read is remembered for EndListReport.
+    void ScanListedScouts(const std::function<void(const AnsiString&, const std::vector<std::string_view>&)>& each);
+    // Writes the five top lines, shows the report panel, then names the
+    // scout files that could not be read.
+    void EndListReport(const AnsiString& title, const AnsiString& header, const AnsiString& dashes);
+    // Prints the lines of lbRpt on the default printer.
+    void PrintReportList();
+    // Writes the counselor grid's rows with a merit badge to Counselors.txt;
+    // false when the file could not be written (reported, nothing changed).
+    bool StoreCounselorGrid();
 
     // ---- helpers of the sheet, catalog editor and awards
 private:
@@ -277,6 +314,9 @@ public:
     bool RowsBuilt = false;
     int AttendanceMatrix[300][401] = {};
     TDateTime WeekReference = 0;
+
+    // Scout files that the list report being built could not read.
+    std::vector<AnsiString> UnreadableScoutFiles;
 };
 
 extern TForm1* Form1;

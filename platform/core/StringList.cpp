@@ -24,7 +24,19 @@ TStrings& TStrings::operator=(const TStrings& other) {
 }
 
 void TStrings::Notify(TListChange::Kind kind, int index) {
+    if (updateCount_ > 0) {
+        changedWhileUpdating_ = true;
+        return;
+    }
     if (Observer) Observer(TListChange{kind, index});
+}
+
+void TStrings::EndUpdate() {
+    if (updateCount_ == 0 || --updateCount_ > 0) return;
+    if (changedWhileUpdating_) {
+        changedWhileUpdating_ = false;
+        Notify(TListChange::Reset, -1);
+    }
 }
 
 const AnsiString& TStrings::Get(int index) const {

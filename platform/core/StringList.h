@@ -58,6 +58,13 @@ public:
 
     const std::vector<AnsiString>& Lines() const { return lines_; }
 
+    // Between BeginUpdate and the matching EndUpdate the Observer hears
+    // nothing; the last EndUpdate then reports one Reset when anything
+    // changed, so that a shown list takes many changes in one step.
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    bool Updating() const { return updateCount_ > 0; }
+
     // Set by a control that shows this list; called after every change.
     std::function<void(const TListChange&)> Observer;
 
@@ -65,6 +72,8 @@ private:
     void Notify(TListChange::Kind kind, int index);
     std::vector<AnsiString> lines_;
     bool sorted_ = false;
+    int updateCount_ = 0;
+    bool changedWhileUpdating_ = false;
 };
 
 class TStringList : public TStrings {

@@ -76,6 +76,31 @@ TEST(StringList, ObserverHearsEveryChangeWithItsIndex) {
                          {K::Deleted, 0}, {K::Reset, -1}, {K::Reset, -1}, {K::Reset, -1}}));
 }
 
+TEST(StringList, UpdatesReachTheObserverAsOneResetAtTheLastEnd) {
+    TStringList list;
+    int resets = 0, others = 0;
+    list.Observer = [&](const TListChange& c) { ++(c.kind == TListChange::Reset ? resets : others); };
+    list.BeginUpdate();
+    list.BeginUpdate();
+    list.SetSorted(true);
+    for (const char* line : {"b", "a", "c"}) list.Add(line);
+    list.EndUpdate();
+    EXPECT_TRUE(list.Updating());
+    EXPECT_EQ(resets + others, 0);
+    list.EndUpdate();
+    EXPECT_FALSE(list.Updating());
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(others, 0);
+    EXPECT_EQ(list.Lines(), (std::vector<AnsiString>{"a", "b", "c"}));
+    // An update without changes says nothing; an extra EndUpdate is harmless.
+    list.BeginUpdate();
+    list.EndUpdate();
+    list.EndUpdate();
+    list.Add("d");
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(others, 1);
+}
+
 TEST(StringList, LoadsLfAndCrLfFilesAlike) {
     TempFolder folder;
     TempFolder::Write(folder / "lf.txt", "one\n\ntwo\nlast");

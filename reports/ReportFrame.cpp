@@ -1,0 +1,68 @@
+// The frame that every list report runs in: unload the scout, collect the
+// rows in lbRpt's sorted mode under five placeholder lines, walk the files
+// of the listed scouts, then write the five top lines and show the panel.
+#include "records/LineReader.h"
+#include "records/Main.h"
+#include "reports/ReportLines.h"
+
+namespace {
+// Holds a top place while rows are collected: a one-blank line sorts before
+// every row, also before rows that begin with blanks.
+const AnsiString Placeholder = " ";
+constexpr int TopLines = 5;
+}  // namespace
+
+bool TForm1::BeginListReport() {
+    if (!SaveAndUnload()) return false;
+    ClearScoutForm();
+    UnreadableScoutFiles.clear();
+    TStrings* rows = lbRpt->Items();
+    // The rows reach a shown list box in one step, at EndListReport. A frame
+    // that an exception cut short has left its update open: it is reused.
+    if (!rows->Updating()) rows->BeginUpdate();
+    rows->Clear();
+    lbRpt->SetSorted(true);
+    for (int i = 0; i < TopLines; ++i) rows->Add(Placeholder);
+    return true;
+}
+
+AnsiString TForm1::AskSortOption(const AnsiString& prompt, const AnsiString& defaultAnswer) {
+    return UpperCase(InputBox("Sort Option", prompt, defaultAnswer)).substr(0, 1);
+}
+
+void TForm1::ScanListedScouts(
+    const std::function<void(const AnsiString&, const std::vector<std::string_view>&)>& each) {
+    std::string bytes;
+    std::vector<std::string_view> lines;
+    TStrings* names = cboSCTs->Items();
+    for (int i = 0; i < names->Count(); ++i) {
+        const AnsiString& name = (*names)[i];
+        const AnsiString fileName = name + ".scout";
+        if (!ReadWholeFile(fileName, bytes)) {
+            UnreadableScoutFiles.push_back(fileName);
+            continue;
+        }
+        lines.clear();
+        ForEachKeptLine(bytes, LineKind::Scout, [&lines](std::string_view line) {
+            lines.push_back(TrimmedLine(line));
+        });
+        each(name, lines);
+    }
+}
+
+void TForm1::EndListReport(const AnsiString& title, const AnsiString& header, const AnsiString& dashes) {
+    TStrings* rows = lbRpt->Items();
+    lbRpt->SetSorted(false);
+    rows->Put(0, title);
+    rows->Put(1, "Report run " + DateToStr(Date()));
+    rows->Put(2, Placeholder);
+    rows->Put(3, header);
+    rows->Put(4, dashes);
+    while (rows->Updating()) rows->EndUpdate();
+    pnlRpts->Show();
+    if (UnreadableScoutFiles.empty()) return;
+    AnsiString message = "These scout files could not be read, so the report leaves them out:";
+    for (const AnsiString& fileName : UnreadableScoutFiles) message += "\n" + fileName;
+    UnreadableScoutFiles.clear();
+    ShowMessage(message);
+}
