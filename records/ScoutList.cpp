@@ -105,6 +105,10 @@ void TForm1::RefreshScoutList(int mode) {
     else
         flb->SetMask("*.scout");
 
+    // The names are gathered in a sorted list of their own and handed to the
+    // scout list in one step, so that its screen side takes them in one call.
+    TStringList names;
+    names.SetSorted(cboSCTs->Sorted());
     std::string bytes;
     for (const AnsiString& fileName : flb->Items()->Lines()) {
         // The name is what stands before the ".scout" that ends the file name,
@@ -134,8 +138,9 @@ void TForm1::RefreshScoutList(int mode) {
         }
         bool leader = tags.patrol.compare(0, 2, "L-") == 0;
         bool kept = mode == 5 ? leader : !leader && (mode == 0 || group == mode);
-        if (kept) cboSCTs->Items()->Add(fileName.substr(0, extension));
+        if (kept) names.Add(fileName.substr(0, extension));
     }
+    cboSCTs->Items()->Assign(names);
 }
 
 void TForm1::All1Click(TObject*) { RefreshScoutList(0); }

@@ -2,6 +2,8 @@
 // requirement arrays, a click on a short text shows the full text, the two
 // paging buttons move the rows over the requirements, and a double-click on
 // a date field opens the date dialog.
+#include <algorithm>
+
 #include "dialogs/DatePick.h"
 #include "records/FieldRules.h"
 #include "records/Main.h"
@@ -61,24 +63,25 @@ void TForm1::StoreRow(int row, bool withDate) {
 }
 
 // One click moves the rows by a page of eleven requirements, or as far as
-// the sheet goes; direction is +1 (down) or -1 (up).
+// the sheet goes; direction is +1 (down) or -1 (up). The rows are filled once,
+// at their new place.
 void TForm1::PageRows(int direction) {
-    for (int step = 0; step < SheetRows; ++step) {
-        RowsLive = false;
-        bool moves = direction > 0 ? SheetScroll < SheetMaxScroll : SheetScroll > 0;
-        if (moves) {
-            SheetScroll += direction;
-            for (int r = 0; r < SheetRows; ++r) FillRow(r, r + SheetScroll + 1);
-        }
-        if (direction > 0) {
-            if (SheetScroll == SheetMaxScroll) bbDown->Hide();
-            if (SheetScroll > 0) bbUp->Show();
-        } else {
-            if (SheetScroll == 0) bbUp->Hide();
-            if (SheetScroll < SheetMaxScroll) bbDown->Show();
-        }
-        RowsLive = true;
+    RowsLive = false;
+    const int target = direction > 0 ? std::min(SheetScroll + SheetRows, SheetMaxScroll)
+                                     : std::max(SheetScroll - SheetRows, 0);
+    // A sheet that cannot move that way (shorter than a page) stays where it is.
+    if (direction > 0 ? target > SheetScroll : target < SheetScroll) {
+        SheetScroll = target;
+        for (int r = 0; r < SheetRows; ++r) FillRow(r, r + SheetScroll + 1);
     }
+    if (direction > 0) {
+        if (SheetScroll == SheetMaxScroll) bbDown->Hide();
+        if (SheetScroll > 0) bbUp->Show();
+    } else {
+        if (SheetScroll == 0) bbUp->Hide();
+        if (SheetScroll < SheetMaxScroll) bbDown->Show();
+    }
+    RowsLive = true;
 }
 
 void TForm1::bbDownClick(TObject*) { PageRows(+1); }

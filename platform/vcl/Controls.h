@@ -18,9 +18,6 @@ enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 // The names form descriptions give the values of TAlignment, in order.
 const std::vector<AnsiString>& AlignmentNames();
 
-struct TPoint { int X = 0, Y = 0; };
-struct TRect { int Left = 0, Top = 0, Right = 0, Bottom = 0; };
-
 class TControl : public TComponent {
     TB_DECLARE_CLASS()
 public:

@@ -66,10 +66,10 @@ const TClassInfo& TImage::StaticClassInfo() {
 
 TImage::TImage(TComponent* owner) : TControl(owner), picture_(std::make_unique<TPicture>()) {
     picture_->OnChange = [this] { Changed(PeerProp::Picture); };
+    picture_->ShownSize = [this](int width, int height) { return ShownSize(width, height); };
 }
 
-TRect TImage::PictureRect() const {
-    int w = picture_->Width(), h = picture_->Height();
+TPoint TImage::ShownSize(int w, int h) const {
     const int cw = Width(), ch = Height();
     if (w <= 0 || h <= 0) return {};
     // Stretch fills the control; with Proportional the picture is scaled to
@@ -90,12 +90,28 @@ TRect TImage::PictureRect() const {
             h = ch;
         }
     }
+    return {w, h};
+}
+
+TRect TImage::PictureRect() const {
+    if (picture_->Width() <= 0 || picture_->Height() <= 0) return {};
+    const TPoint shown = ShownSize(picture_->Width(), picture_->Height());
     int left = 0, top = 0;
     if (center_) {
-        left = (cw - w) / 2;
-        top = (ch - h) / 2;
+        left = (Width() - shown.X) / 2;
+        top = (Height() - shown.Y) / 2;
     }
-    return {left, top, left + w, top + h};
+    return {left, top, left + shown.X, top + shown.Y};
+}
+
+void TImage::SetBounds(int left, int top, int width, int height) {
+    TControl::SetBounds(left, top, width, height);
+    picture_->ShownSizeChanged();
+}
+
+void TImage::ShowingChanged() {
+    picture_->ShownSizeChanged();
+    Changed(PeerProp::Picture);
 }
 
 // ---------------------------------------------------------------- TTimer

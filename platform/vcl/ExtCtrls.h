@@ -67,16 +67,22 @@ public:
     explicit TImage(TComponent* owner);
     TPicture* Picture() const { return picture_.get(); }
     bool Stretch() const { return stretch_; }
-    void SetStretch(bool v) { stretch_ = v; Changed(PeerProp::Picture); }
+    void SetStretch(bool v) { stretch_ = v; ShowingChanged(); }
     bool Proportional() const { return proportional_; }
-    void SetProportional(bool v) { proportional_ = v; Changed(PeerProp::Picture); }
+    void SetProportional(bool v) { proportional_ = v; ShowingChanged(); }
     bool Center() const { return center_; }
     void SetCenter(bool v) { center_ = v; Changed(PeerProp::Picture); }
     // Where the picture lands inside the control (stretched with its
     // proportions kept when Stretch and Proportional are set).
     TRect PictureRect() const;
+    void SetBounds(int left, int top, int width, int height) override;
 
 private:
+    // The size a picture of width x height is shown at.
+    TPoint ShownSize(int width, int height) const;
+    // The shown size may have changed: a reduced picture may need more pixels.
+    void ShowingChanged();
+
     std::unique_ptr<TPicture> picture_;
     bool stretch_ = false;
     bool proportional_ = false;

@@ -10,7 +10,7 @@ const TClassInfo& TFileListBox::StaticClassInfo() {
     return info;
 }
 
-TFileListBox::TFileListBox(TComponent* owner) : TListBox(owner) { Update(); }
+TFileListBox::TFileListBox(TComponent* owner) : TListBox(owner) {}
 
 void TFileListBox::Update() {
     Items()->Clear();

@@ -1,4 +1,6 @@
-// TFileListBox: the names of the files of a folder that match a mask.
+// TFileListBox: the names of the files of a folder that match a mask. A new
+// file list box holds no names until its mask or folder is set or Update is
+// called, so creating a form reads no folder.
 #ifndef TRAILBOOK_PLATFORM_FILECTRL_H
 #define TRAILBOOK_PLATFORM_FILECTRL_H
 

@@ -241,12 +241,20 @@ uint8_t Scale255(int a, int b) { return static_cast<uint8_t>((a * b + 127) / 255
 // Decodes into out; returns an error text for the checks of our own, nullptr
 // on success. libjpeg's errors jump back to the caller's setjmp, so this
 // function keeps no objects with destructors.
-const char* ReadJpegPixels(JpegSession& session, const std::string& bytes, TImageData& out) {
+// The scale is chosen once the header has given the picture's size; it is
+// returned in scale, the picture's own size in width and height.
+const char* ReadJpegPixels(JpegSession& session, const std::string& bytes, const TJPEGImage::ScaleChooser& choose,
+                           TJPEGScale& scale, int& width, int& height, TImageData& out) {
     jpeg_decompress_struct& cinfo = session.cinfo;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&cinfo, TRUE);
     if (static_cast<unsigned long long>(cinfo.image_width) * cinfo.image_height > kMaxPixels)
         return "The picture is too large";
+    width = static_cast<int>(cinfo.image_width);
+    height = static_cast<int>(cinfo.image_height);
+    if (choose) scale = choose(width, height);
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = 1u << static_cast<unsigned>(scale);
 
     // Grayscale and CMYK are converted to RGB below; everything else libjpeg converts.
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
@@ -257,17 +265,17 @@ const char* ReadJpegPixels(JpegSession& session, const std::string& bytes, TImag
     // Adobe writes CMYK inverted (255 = no ink).
     const bool inverted = cmyk && cinfo.saw_Adobe_marker;
 
-    const size_t width = cinfo.output_width;
+    const size_t outWidth = cinfo.output_width;
     out.Width = static_cast<int>(cinfo.output_width);
     out.Height = static_cast<int>(cinfo.output_height);
-    out.Pixels.assign(width * cinfo.output_height * 3, 0);
+    out.Pixels.assign(outWidth * cinfo.output_height * 3, 0);
     JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                                 static_cast<JDIMENSION>(width * components), 1);
+                                                 static_cast<JDIMENSION>(outWidth * components), 1);
     while (cinfo.output_scanline < cinfo.output_height) {
-        uint8_t* target = out.Pixels.data() + static_cast<size_t>(cinfo.output_scanline) * width * 3;
+        uint8_t* target = out.Pixels.data() + static_cast<size_t>(cinfo.output_scanline) * outWidth * 3;
         jpeg_read_scanlines(&cinfo, row, 1);
         const JSAMPLE* source = row[0];
-        for (size_t x = 0; x < width; ++x, target += 3) {
+        for (size_t x = 0; x < outWidth; ++x, target += 3) {
             if (components == 1) {
                 target[0] = target[1] = target[2] = source[x];
             } else if (components == 3) {
@@ -293,9 +301,11 @@ bool LooksLikeJpeg(const std::string& bytes) {
 
 }  // namespace
 
-void TJPEGImage::LoadFromFile(const AnsiString& fileName) { LoadFromBytes(ReadWholeFileOrThrow(fileName)); }
+void TJPEGImage::LoadFromFile(const AnsiString& fileName, const ScaleChooser& choose) {
+    LoadFromBytes(ReadWholeFileOrThrow(fileName), choose);
+}
 
-void TJPEGImage::LoadFromBytes(const std::string& bytes) {
+void TJPEGImage::LoadFromBytes(const std::string& bytes, const ScaleChooser& choose) {
     if (!LooksLikeJpeg(bytes)) throw EInvalidGraphic("The file is not a JPEG picture");
 
     const auto session = std::make_unique<JpegSession>();
@@ -308,10 +318,27 @@ void TJPEGImage::LoadFromBytes(const std::string& bytes) {
         throw EInvalidGraphic(session->err.message);
     }
     jpeg_create_decompress(&session->cinfo);
-    const char* failure = ReadJpegPixels(*session, bytes, *decoded);
+    TJPEGScale scale = scale_;
+    int width = 0, height = 0;
+    const char* failure = ReadJpegPixels(*session, bytes, choose, scale, width, height, *decoded);
     jpeg_destroy_decompress(&session->cinfo);
     if (failure) throw EInvalidGraphic(failure);
     data_ = std::move(*decoded);
+    scale_ = scale;
+    width_ = width;
+    height_ = height;
+}
+
+TJPEGScale ScaleToCover(int width, int height, int shownWidth, int shownHeight) {
+    // libjpeg's reduced size is the own size divided and rounded up.
+    auto covers = [&](int denominator) {
+        return (width + denominator - 1) / denominator >= shownWidth &&
+               (height + denominator - 1) / denominator >= shownHeight;
+    };
+    if (covers(8)) return jsEighth;
+    if (covers(4)) return jsQuarter;
+    if (covers(2)) return jsHalf;
+    return jsFullSize;
 }
 
 // ---------------------------------------------------------------- pictures
@@ -321,11 +348,39 @@ const TClassInfo& TPicture::StaticClassInfo() {
     return info;
 }
 
+TJPEGScale TPicture::ScaleFor(int width, int height) const {
+    if (!ShownSize) return jsFullSize;
+    TPoint shown = ShownSize(width, height);
+    return ScaleToCover(width, height, shown.X, shown.Y);
+}
+
 void TPicture::LoadFromFile(const AnsiString& fileName) {
     TJPEGImage image;
-    image.LoadFromFile(fileName);  // throws and leaves this picture alone on failure
+    // throws and leaves this picture alone on failure
+    image.LoadFromFile(fileName, [this](int width, int height) { return ScaleFor(width, height); });
     data_ = image.Data();
+    width_ = image.Width();
+    height_ = image.Height();
+    scale_ = image.Scale();
+    source_ = scale_ == jsFullSize ? AnsiString() : fileName;
     Changed();
+}
+
+void TPicture::Clear() {
+    data_ = TImageData();
+    width_ = height_ = 0;
+    scale_ = jsFullSize;
+    source_.clear();
+    Changed();
+}
+
+void TPicture::ShownSizeChanged() {
+    if (scale_ == jsFullSize || source_.empty() || ScaleFor(width_, height_) >= scale_) return;
+    try {
+        LoadFromFile(source_);
+    } catch (const Exception&) {
+        // the file is gone or changed: the reduced picture stays
+    }
 }
 
 void TPicture::Assign(const TPersistent& source) {
@@ -336,5 +391,9 @@ void TPicture::Assign(const TPersistent& source) {
     }
     if (picture == this) return;
     data_ = picture->data_;
+    width_ = picture->width_;
+    height_ = picture->height_;
+    scale_ = picture->scale_;
+    source_ = picture->source_;
     Changed();
 }

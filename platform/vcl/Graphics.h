@@ -9,6 +9,9 @@
 
 #include "platform/vcl/Classes.h"
 
+struct TPoint { int X = 0, Y = 0; };
+struct TRect { int Left = 0, Top = 0, Right = 0, Bottom = 0; };
+
 // 0x00BBGGRR; system colours have the top bit set and the system colour index below.
 using TColor = int32_t;
 constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, clOlive = 0x008080,
@@ -100,35 +103,72 @@ struct TImageData {
     bool Empty() const { return Width == 0 || Height == 0; }
 };
 
+// The scale at which a JPEG picture is decoded: libjpeg reduces it while it
+// decodes, at a fraction of the time and memory of the full size.
+enum TJPEGScale { jsFullSize, jsHalf, jsQuarter, jsEighth };
+
 // A JPEG picture decoded with libjpeg. A corrupt or truncated file raises
 // EInvalidGraphic; it never ends the process.
 class TJPEGImage {
 public:
-    void LoadFromFile(const AnsiString& fileName);
-    void LoadFromBytes(const std::string& bytes);
+    // Chooses the scale once the picture's own size is known; without one the
+    // picture is decoded at Scale.
+    using ScaleChooser = std::function<TJPEGScale(int width, int height)>;
+
+    void LoadFromFile(const AnsiString& fileName, const ScaleChooser& choose = {});
+    void LoadFromBytes(const std::string& bytes, const ScaleChooser& choose = {});
+    TJPEGScale Scale() const { return scale_; }
+    void SetScale(TJPEGScale v) { scale_ = v; }
+    // The picture's own size, whatever the scale it was decoded at.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The decoded pixels (at Scale).
     const TImageData& Data() const { return data_; }
 
 private:
     TImageData data_;
+    TJPEGScale scale_ = jsFullSize;
+    int width_ = 0, height_ = 0;
 };
+
+// The smallest scale whose decoded size still covers shownWidth x shownHeight
+// for a picture of width x height (full size when it must be shown larger).
+TJPEGScale ScaleToCover(int width, int height, int shownWidth, int shownHeight);
 
 class TPicture : public TPersistent {
     TB_DECLARE_CLASS()
 public:
     // Loads a JPEG file (recognised by its content, whatever its name); any
     // other or undecodable file raises EInvalidGraphic and leaves the picture
-    // as it was. OnChange follows a successful load.
+    // as it was. OnChange follows a successful load. When ShownSize is set,
+    // the picture is decoded at the smallest scale that still covers the size
+    // it is shown at.
     void LoadFromFile(const AnsiString& fileName);
-    void Clear() { data_ = TImageData(); Changed(); }
+    void Clear();
+    // The decoded pixels: the picture's own size or, when it is shown smaller,
+    // reduced (but never below the size it is shown at).
     const TImageData& Data() const { return data_; }
-    int Width() const { return data_.Width; }
-    int Height() const { return data_.Height; }
+    // The picture's own size.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     void Assign(const TPersistent& source) override;
     std::function<void()> OnChange;
 
+    // Set by the control that shows the picture: the size at which a picture
+    // of the given own size is shown.
+    std::function<TPoint(int width, int height)> ShownSize;
+    // The control's size or settings changed: a reduced picture that no longer
+    // covers its shown size is decoded again from its file, at the scale it
+    // now needs (when the file can no longer be read, it stays as it is).
+    void ShownSizeChanged();
+
 private:
     void Changed() { if (OnChange) OnChange(); }
+    TJPEGScale ScaleFor(int width, int height) const;
     TImageData data_;
+    int width_ = 0, height_ = 0;
+    TJPEGScale scale_ = jsFullSize;
+    AnsiString source_;  // the file a reduced picture was decoded from
 };
 
 #endif

@@ -97,6 +97,34 @@ TEST_F(SheetTest, PagingMovesTheRowsAndEditsLandOnTheShownRequirement) {
     EXPECT_FALSE(f->bbDown->Visible());
 }
 
+// A click on a paging button fills each row once, at its new place.
+TEST_F(SheetTest, PagingFillsEachRowOncePerClick) {
+    WriteCatalog("Eagle.Rank", 30);
+    std::vector<AnsiString> eagle = {"<Eagle>", "   <Updated>01/01/2025</Updated>"};
+    for (int i = 1; i <= 30; ++i) {
+        const AnsiString day = (i < 10 ? "0" : "") + std::to_string(i);
+        eagle.insert(eagle.end(), {"   <req>", "      <reqnbr>" + std::to_string(i) + "</reqnbr>",
+                                   "      <reqdate>01/" + day + "/2025</reqdate>", "      <reqcs>Dan</reqcs>",
+                                   "   </req>"});
+    }
+    eagle.push_back("</Eagle>");
+    StandScout("Ann", eagle);
+    UserInput::Click(f->Label9);
+    ASSERT_EQ(f->RowDateEdit[0]->Text(), "01/01/2025");
+    std::vector<AnsiString> shown;  // what the first row's date showed, change by change
+    f->RowDateEdit[0]->OnChange = [&](TObject*) { shown.push_back(f->RowDateEdit[0]->Text()); };
+
+    UserInput::Click(f->bbDown);
+    EXPECT_EQ(shown, std::vector<AnsiString>{"01/12/2025"});
+    UserInput::Click(f->bbDown);  // only as far as the last page: 20 to 30
+    EXPECT_EQ(shown, (std::vector<AnsiString>{"01/12/2025", "01/20/2025"}));
+    UserInput::Click(f->bbUp);
+    UserInput::Click(f->bbUp);
+    EXPECT_EQ(shown, (std::vector<AnsiString>{"01/12/2025", "01/20/2025", "01/09/2025", "01/01/2025"}));
+    EXPECT_FALSE(f->bbUp->Visible());
+    EXPECT_TRUE(f->bbDown->Visible());
+}
+
 TEST_F(SheetTest, RowEditsStoreAtOnceAndHoldWhatTheFileHolds) {
     WriteFile("Star.Rank", "d\n1\x1es\x1eone|two|\n");
     StandScout("Ann");

@@ -12,10 +12,13 @@ click_open_menu() {
 }
 
 # Places in the window (the menu bar is 25 pixels high). The scout list's
-# drop-down button, and its items below it, 25 pixels apart, in sorted order:
-# Ben Carter, Eli Novak, Luis Garcia, Sam Okafor, Tommy Adams.
+# drop-down button; its list drops down as a list box whose rows are 23
+# pixels apart, in sorted order: Ben Carter, Eli Novak, Luis Garcia, Sam
+# Okafor, Tommy Adams.
 SCOUT_LIST=(317 83)
-first_item_y=110
+pick_scout() {
+    tb_click_popup trailbook 60 $((12 + $1 * 23)) || tb_fail "the scout list did not drop down"
+}
 FILE_MENU=(18 12)
 FILE_NEW=(50 37)
 FILE_EXIT=(50 137)
@@ -29,7 +32,7 @@ sleep 1
 
 # Luis Garcia, the third item.
 tb_click "$win" "${SCOUT_LIST[@]}"
-click_open_menu "$win" 150 $((first_item_y + 2 * 25))
+pick_scout 2
 tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Garcia did not load him"
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_scout.png"
 
@@ -59,7 +62,7 @@ grep -q "<Updated>$(date +%m/%d/%Y)</Updated>" "$data/Luis Garcia.scout" || tb_f
 
 # Pick Tommy Adams (now the sixth item) and close with the window's menu.
 tb_click "$win" "${SCOUT_LIST[@]}"
-click_open_menu "$win" 150 $((first_item_y + 5 * 25))
+pick_scout 5
 tb_wait_window "Trailbook - Tommy Adams" >/dev/null || tb_fail "choosing Tommy Adams did not load him"
 tb_click "$win" "${FILE_MENU[@]}"
 click_open_menu "$win" "${FILE_EXIT[@]}"

@@ -20,7 +20,7 @@ FILE_SAVE=(50 87)
 EDIT_MENU=(60 12)
 EDIT_REQUIREMENTS=(90 37)
 SCOUT_LIST=(317 83)
-first_scout_y=110        # Ben Carter, Eli Novak, Luis Garcia, ... 25 pixels apart
+first_scout_row=23       # the scout list drops down as a list box: Ben Carter, Eli Novak, Luis Garcia, ... 23 pixels apart
 LIFE_LABEL=(660 150)
 ROW1_DATE=(454 117)      # the date edit of the sheet's first row; the rows are 28 pixels apart
 ADD_BADGE=(766 278)
@@ -48,7 +48,7 @@ tb_click "$win" "${EDIT_MENU[@]}"
 click_open "$win" "${EDIT_REQUIREMENTS[@]}"
 
 tb_click "$win" "${SCOUT_LIST[@]}"
-click_open "$win" 150 $((first_scout_y + 2 * 25))
+tb_click_popup trailbook 60 $((12 + 2 * first_scout_row)) || tb_fail "the scout list did not drop down"
 tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Garcia did not load him"
 
 # Life has no dates yet. The calendar opens on today; Right and Space pick the

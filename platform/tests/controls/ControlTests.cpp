@@ -229,6 +229,51 @@ TEST_F(ControlTest, PictureRectPlacesThePicture) {
     EXPECT_EQ(rect(), (std::vector<int>{0, 0, 100, 50}));
 }
 
+// A picture shown smaller than its own size is decoded only as large as its
+// place needs; its own size, and so its place, stay those of the whole picture.
+TEST_F(ControlTest, APictureShownSmallerIsDecodedReducedButCoversItsPlace) {
+    auto* image = Make<TImage>();
+    image->SetBounds(0, 0, 196, 272);
+    image->SetStretch(true);
+    image->SetProportional(true);
+    WriteJpeg("big.jpg", 1600, 1200);
+    image->Picture()->LoadFromFile("big.jpg");
+    const TImageData& data = image->Picture()->Data();
+    EXPECT_EQ(image->Picture()->Width(), 1600);
+    EXPECT_EQ(image->Picture()->Height(), 1200);
+    EXPECT_EQ(std::make_pair(data.Width, data.Height), std::make_pair(200, 150));  // an eighth covers 196 x 147
+    TRect place = image->PictureRect();
+    EXPECT_EQ(std::vector<int>({place.Left, place.Top, place.Right, place.Bottom}), std::vector<int>({0, 0, 196, 147}));
+
+    // A larger place decodes again at the scale it needs; a smaller one keeps what is there.
+    image->SetBounds(0, 0, 400, 300);
+    EXPECT_EQ(std::make_pair(image->Picture()->Data().Width, image->Picture()->Data().Height), std::make_pair(400, 300));
+    image->SetBounds(0, 0, 100, 100);
+    EXPECT_EQ(image->Picture()->Data().Width, 400);
+    // With its file gone, the picture stays as it is.
+    std::remove("big.jpg");
+    image->SetBounds(0, 0, 1000, 800);
+    EXPECT_EQ(image->Picture()->Data().Width, 400);
+    EXPECT_EQ(image->Picture()->Width(), 1600);
+
+    // Pictures that fit, and pictures shown at their own size, are decoded whole.
+    image->SetBounds(0, 0, 196, 272);
+    WriteJpeg("small.jpg", 150, 100);
+    image->Picture()->LoadFromFile("small.jpg");
+    EXPECT_EQ(image->Picture()->Data().Width, 150);
+    image->SetStretch(false);
+    image->SetProportional(false);
+    WriteJpeg("big.jpg", 1600, 1200);
+    image->Picture()->LoadFromFile("big.jpg");
+    EXPECT_EQ(image->Picture()->Data().Width, 1600);
+    // Switching to a smaller shown size later keeps the whole picture.
+    image->SetProportional(true);
+    EXPECT_EQ(image->Picture()->Data().Width, 1600);
+    image->Picture()->Clear();
+    EXPECT_EQ(image->Picture()->Width(), 0);
+    EXPECT_TRUE(image->Picture()->Data().Empty());
+}
+
 TEST_F(ControlTest, StringGridCellsFollowItsSize) {
     auto* grid = Make<TStringGrid>();
     grid->SetDefaultColWidth(50);

@@ -129,3 +129,31 @@ TEST(Jpeg, RefusesAbsurdSizesBeforeDecoding) {
         EXPECT_EQ(e.Message(), "The picture is too large");
     }
 }
+
+// libjpeg reduces while it decodes; the picture's own size is still known,
+// and the smallest scale chosen always covers the size asked for.
+TEST(Jpeg, DecodesAtTheChosenScale) {
+    TJPEGImage image;
+    int askedWidth = 0, askedHeight = 0;
+    image.LoadFromBytes(MakeJpeg(64, 24, JCS_RGB, {200, 30, 40}, {20, 60, 220}), [&](int width, int height) {
+        askedWidth = width;
+        askedHeight = height;
+        return jsQuarter;
+    });
+    EXPECT_EQ(askedWidth, 64);
+    EXPECT_EQ(askedHeight, 24);
+    EXPECT_EQ(image.Scale(), jsQuarter);
+    EXPECT_EQ(image.Width(), 64);
+    EXPECT_EQ(image.Height(), 24);
+    ASSERT_EQ(image.Data().Width, 16);
+    ASSERT_EQ(image.Data().Height, 6);
+    ExpectPixelNear(image.Data(), 2, 3, {200, 30, 40});
+    ExpectPixelNear(image.Data(), 13, 3, {20, 60, 220});
+
+    EXPECT_EQ(ScaleToCover(10000, 10000, 196, 272), jsEighth);
+    EXPECT_EQ(ScaleToCover(1000, 1000, 196, 196), jsQuarter);  // an eighth gives 125
+    EXPECT_EQ(ScaleToCover(1001, 1001, 126, 126), jsEighth);   // 1001 / 8 rounds up to 126
+    EXPECT_EQ(ScaleToCover(400, 300, 200, 151), jsFullSize);   // half the height is 150
+    EXPECT_EQ(ScaleToCover(400, 300, 200, 150), jsHalf);
+    EXPECT_EQ(ScaleToCover(100, 100, 400, 400), jsFullSize);
+}
