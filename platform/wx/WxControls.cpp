@@ -5,74 +5,25 @@
 
 #include <wx/calctrl.h>
 
-#if defined(__WXGTK__)
-#include <dlfcn.h>
-#endif
-
 namespace {
-
-// A combo box that takes a whole list in one call, with drawing suspended,
-// and whose list drops down as a list box. GTK's other way of dropping the
-// list down, a menu, keeps a menu item per row and costs time out of
-// proportion to the rows (over a second for a few thousand), while a list
-// box shows any number of rows at once. The GTK functions are looked up in
-// the running process (wxWidgets has loaded GTK), so no GTK headers are
-// needed; without them, and on other toolkits, the list drops down as the
-// toolkit's combo box does.
-class WholeListComboBox : public wxComboBox {
-public:
-    WholeListComboBox(wxWindow* parent, const wxPoint& place, const wxSize& size, long style)
-        : wxComboBox(parent, wxID_ANY, wxString(), place, size, 0, nullptr, style) {
-        DropDownAsList();
-    }
-
-    void SetAllItems(const wxArrayString& items) {
-        Freeze();
-        Set(items);
-        Thaw();
-    }
-
-private:
-    void DropDownAsList() {
-#if defined(__WXGTK__)
-        using NewProvider = void* (*)();
-        using LoadData = int (*)(void*, const char*, long, void**);
-        using StyleContext = void* (*)(void*);
-        using AddProvider = void (*)(void*, void*, unsigned);
-        static const auto styleContext = reinterpret_cast<StyleContext>(dlsym(RTLD_DEFAULT, "gtk_widget_get_style_context"));
-        static const auto addProvider = reinterpret_cast<AddProvider>(dlsym(RTLD_DEFAULT, "gtk_style_context_add_provider"));
-        static void* const provider = [] () -> void* {
-            auto newProvider = reinterpret_cast<NewProvider>(dlsym(RTLD_DEFAULT, "gtk_css_provider_new"));
-            auto loadData = reinterpret_cast<LoadData>(dlsym(RTLD_DEFAULT, "gtk_css_provider_load_from_data"));
-            if (!newProvider || !loadData) return nullptr;
-            static const char css[] = "combobox { -GtkComboBox-appears-as-list: 1; }";
-            void* made = newProvider();
-            return made && loadData(made, css, -1, nullptr) ? made : nullptr;
-        }();
-        if (!provider || !styleContext || !addProvider || !GetHandle()) return;
-        const unsigned applicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
-        if (void* context = styleContext(GetHandle())) addProvider(context, provider, applicationPriority);
-#endif
-    }
-};
 
 wxPoint PlaceOf(const TControl* c) { return wxPoint(c->Left(), c->Top()); }
 wxSize SizeOf(const TControl* c) { return wxSize(c->Width(), c->Height()); }
 
-// Shows every line of the model's list in a list or combo box.
+// Shows every line of the model's list in a list or combo box, in one call;
+// a combo box draws nothing meanwhile.
 void LoadItems(wxItemContainer& box, const TStrings& items) {
-    auto* combo = dynamic_cast<WholeListComboBox*>(&box);
-    if (items.Count() == 0 && !combo) {
+    if (items.Count() == 0) {
         box.Clear();
         return;
     }
     wxArrayString a;
     a.reserve(static_cast<size_t>(items.Count()));
     for (const auto& line : items.Lines()) a.Add(ToWx(line));
-    if (combo)
-        combo->SetAllItems(a);
-    else
-        box.Set(a);
+    auto* combo = dynamic_cast<wxComboBox*>(&box);
+    if (combo) combo->Freeze();
+    box.Set(a);
+    if (combo) combo->Thaw();
 }
 
 // Follows one change of the model's list in a list or combo box; reloads the
@@ -292,7 +243,7 @@ class ComboPeer : public WxWidgetPeer {
 public:
     ComboPeer(WxFormWindow& form, TComboBox* model, wxWindow* parent) : WxWidgetPeer(form, model) {
         long style = model->Style() == csDropDownList ? wxCB_READONLY : wxCB_DROPDOWN;
-        combo_ = new WholeListComboBox(parent, PlaceOf(model), SizeOf(model), style);
+        combo_ = new wxComboBox(parent, wxID_ANY, wxString(), PlaceOf(model), SizeOf(model), 0, nullptr, style);
         Attach(combo_);
         combo_->Bind(wxEVT_COMBOBOX, [this](wxCommandEvent&) {
             auto* box = static_cast<TComboBox*>(model_);

@@ -36,6 +36,10 @@ public:
 // small style sheet takes the padding down to what the layout expects. The
 // GTK functions are looked up in the running process (wxWidgets has loaded
 // GTK), so no GTK headers are needed; without them the theme stays as it is.
+// The same style sheet makes combo boxes drop their list down as a list box,
+// as the platform's combo boxes do: GTK's other way, a menu, keeps a menu item
+// per row that follows every change of the rows, and costs seconds for a list
+// of a few thousand scouts, while a list box takes any number of rows at once.
 void UseCompactControlStyle() {
     using NewProvider = void* (*)();
     using LoadData = int (*)(void*, const char*, long, void**);
@@ -51,7 +55,8 @@ void UseCompactControlStyle() {
     static const char css[] =
         "entry { padding: 0 3px; min-height: 0; }\n"
         "button { padding: 0 4px; min-height: 0; }\n"
-        "combobox button, combobox entry { padding-top: 0; padding-bottom: 0; }\n";
+        "combobox button, combobox entry { padding-top: 0; padding-bottom: 0; }\n"
+        "combobox { -GtkComboBox-appears-as-list: 1; }\n";
     void* provider = newProvider();
     if (!provider || !loadData(provider, css, -1, nullptr)) return;
     const unsigned applicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
