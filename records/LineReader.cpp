@@ -2,6 +2,7 @@
 
 #include "platform/core/Files.h"
 
+
 std::vector<AnsiString> SplitKeptLines(const std::string& bytes, LineKind kind) {
     std::vector<AnsiString> lines;
     ForEachKeptLine(bytes, kind, [&lines](std::string_view line) { lines.emplace_back(line); });

@@ -210,9 +210,17 @@ public:
     // Calls each(name, lines) for every scout of the scout list, in its
     // order, with the trimmed kept lines of its file (views valid during the
     // call); a file that cannot be read is remembered for EndListReport.
-    void ScanListedScouts(const std::function<void(const AnsiString&, const std::vector<std::string_view>&)>& each);
-    // Writes the five top lines, shows the report panel, then names the
-    // scout files that could not be read.
+    // With tagLinesOnly only the lines that begin with a tag whose name
+    // begins with a capital letter are given (IsCapitalTagLine): the others,
+    // requirement blocks above all, are most of a file, and only the
+    // positions report looks at any of them.
+    void ScanListedScouts(bool tagLinesOnly,
+                          const std::function<void(const AnsiString&, const std::vector<std::string_view>&)>& each);
+    // Adds a row to the report being built. The rows reach lbRpt at
+    // EndListReport, in the order its sorted mode gives them.
+    void AddReportRow(AnsiString row) { ReportRows.push_back(std::move(row)); }
+    // Adds the rows to lbRpt, writes the five top lines, shows the report
+    // panel, then names the scout files that could not be read.
     void EndListReport(const AnsiString& title, const AnsiString& header, const AnsiString& dashes);
     // Prints the lines of lbRpt on the default printer.
     void PrintReportList();
@@ -315,7 +323,8 @@ public:
     int AttendanceMatrix[300][401] = {};
     TDateTime WeekReference = 0;
 
-    // Scout files that the list report being built could not read.
+    // The rows of the list report being built, and the scout files it could not read.
+    std::vector<AnsiString> ReportRows;
     std::vector<AnsiString> UnreadableScoutFiles;
 };
 

@@ -17,7 +17,7 @@ bool EndsBadgeSection(std::string_view line) { return LineStartsWith(line, "</Mb
 // Calls each(scout, badge, dates) for every merit badge section of every listed scout.
 static void ForEachBadge(TForm1& form,
                          const std::function<void(const AnsiString&, const AnsiString&, const BadgeDates&)>& each) {
-    form.ScanListedScouts([&](const AnsiString& name, const std::vector<std::string_view>& lines) {
+    form.ScanListedScouts(true, [&](const AnsiString& name, const std::vector<std::string_view>& lines) {
         for (size_t j = 0; j < lines.size(); ++j) {
             if (!LineStartsWith(lines[j], "<Mb")) continue;
             const AnsiString badge = AwardNameOf(lines[j], "<Mb");
@@ -44,7 +44,7 @@ void TForm1::MeritBadgesStarted1Click(TObject*) {
     const bool scoutFirst = AskSortOption("Sort by 'S'cout or 'B'adge?", "S") == "S";
     ForEachBadge(*this, [&](const AnsiString& scout, const AnsiString& badge, const BadgeDates& dates) {
         if (!dates.started.empty() && dates.completed.empty())
-            lbRpt->Items()->Add(BadgeRow(*this, scoutFirst, scout, badge, dates.started));
+            AddReportRow(BadgeRow(*this, scoutFirst, scout, badge, dates.started));
     });
     EndListReport("List of All Merit badges Started but not completed",
                   scoutFirst ? "Scout Name                      Merit Badge Earned         Started "
@@ -58,7 +58,7 @@ void TForm1::AllMeritBadgesEarned2Click(TObject*) {
     const bool scoutFirst = AskSortOption("Sort by 'S'cout or 'B'adge?", "B") == "S";
     ForEachBadge(*this, [&](const AnsiString& scout, const AnsiString& badge, const BadgeDates& dates) {
         if (!dates.completed.empty())
-            lbRpt->Items()->Add(BadgeRow(*this, scoutFirst, scout, badge, dates.completed));
+            AddReportRow(BadgeRow(*this, scoutFirst, scout, badge, dates.completed));
     });
     EndListReport("List of All Merit badges Earned",
                   scoutFirst ? "Scout Name                      Merit Badge Earned         Completed "

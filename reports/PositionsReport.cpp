@@ -6,7 +6,7 @@
 
 void TForm1::PositionsReport1Click(TObject*) {
     if (!BeginListReport()) return;
-    ScanListedScouts([&](const AnsiString& name, const std::vector<std::string_view>& lines) {
+    ScanListedScouts(false, [&](const AnsiString& name, const std::vector<std::string_view>& lines) {
         for (size_t j = 0; j < lines.size(); ++j) {
             if (lines[j] != "<Pos>") continue;
             j = WalkSection(lines, j, [](std::string_view line) { return line == "</Pos>"; },
@@ -22,7 +22,7 @@ void TForm1::PositionsReport1Click(TObject*) {
                                 size_t tab2 = rest.find('\t');
                                 const AnsiString end = tab2 == AnsiString::npos ? AnsiString() : rest.substr(0, tab2);
                                 const AnsiString text = tab2 == AnsiString::npos ? rest : rest.substr(tab2 + 1, 999);
-                                lbRpt->Items()->Add(PadText(name, 30, true) + "  " + PadText(start, 10, true) +
+                                AddReportRow(PadText(name, 30, true) + "  " + PadText(start, 10, true) +
                                                     "  " + PadText(end, 10, true) + "  " + text);
                             });
         }

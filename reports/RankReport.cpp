@@ -63,7 +63,7 @@ RankValues ReadRankValues(const std::vector<std::string_view>& lines) {
 void TForm1::AllMeritBadgesEarned1Click(TObject*) {
     if (!BeginListReport()) return;
     const AnsiString sort = AskSortOption("Sort by 'T'roop,'S'cout or 'R'ank?", "S");
-    ScanListedScouts([&](const AnsiString& name, const std::vector<std::string_view>& lines) {
+    ScanListedScouts(true, [&](const AnsiString& name, const std::vector<std::string_view>& lines) {
         const RankValues v = ReadRankValues(lines);
         const AnsiString rank = v.level == 0 ? "Scout" : Ranks[v.level - 1].name;
         const AnsiString troop = PadText(v.troop, 5, false), scout = PadText(name, 30, true);
@@ -75,7 +75,7 @@ void TForm1::AllMeritBadgesEarned1Click(TObject*) {
             row = scout + "  " + troop + "  " + rest + "  " + PadText(rank, 12, true);
         else
             row = PadText(rank, 12, true) + "  " + troop + "  " + scout + "  " + rest;
-        lbRpt->Items()->Add(row);
+        AddReportRow(row);
     });
     if (sort == "S")
         EndListReport("Scout Rank report", "Scout Name                      Troop  Birthdate   Patrol           Rank",

@@ -1,6 +1,8 @@
 // The frame that every list report runs in: unload the scout, collect the
 // rows in lbRpt's sorted mode under five placeholder lines, walk the files
 // of the listed scouts, then write the five top lines and show the panel.
+#include <algorithm>
+
 #include "records/LineReader.h"
 #include "records/Main.h"
 #include "reports/ReportLines.h"
@@ -16,6 +18,7 @@ bool TForm1::BeginListReport() {
     if (!SaveAndUnload()) return false;
     ClearScoutForm();
     UnreadableScoutFiles.clear();
+    ReportRows.clear();
     TStrings* rows = lbRpt->Items();
     // The rows reach a shown list box in one step, at EndListReport. A frame
     // that an exception cut short has left its update open: it is reused.
@@ -31,7 +34,7 @@ AnsiString TForm1::AskSortOption(const AnsiString& prompt, const AnsiString& def
 }
 
 void TForm1::ScanListedScouts(
-    const std::function<void(const AnsiString&, const std::vector<std::string_view>&)>& each) {
+    bool tagLinesOnly, const std::function<void(const AnsiString&, const std::vector<std::string_view>&)>& each) {
     std::string bytes;
     std::vector<std::string_view> lines;
     TStrings* names = cboSCTs->Items();
@@ -43,15 +46,24 @@ void TForm1::ScanListedScouts(
             continue;
         }
         lines.clear();
-        ForEachKeptLine(bytes, LineKind::Scout, [&lines](std::string_view line) {
-            lines.push_back(TrimmedLine(line));
-        });
+        auto keep = [&lines](std::string_view trimmed) { lines.push_back(trimmed); };
+        if (tagLinesOnly)
+            ForEachCapitalTagLine(bytes, keep);
+        else
+            ForEachKeptLine(bytes, LineKind::Scout, [&keep](std::string_view line) { keep(TrimmedLine(line)); });
         each(name, lines);
     }
 }
 
 void TForm1::EndListReport(const AnsiString& title, const AnsiString& header, const AnsiString& dashes) {
     TStrings* rows = lbRpt->Items();
+    // Adding the rows in their sorted order (stable, as the list's own
+    // insertion is) puts each at the list's end: the same lines as adding
+    // them one by one as they came, without moving the rows already there.
+    std::stable_sort(ReportRows.begin(), ReportRows.end(),
+                     [](const AnsiString& a, const AnsiString& b) { return CompareText(a, b) < 0; });
+    for (const AnsiString& row : ReportRows) rows->Add(row);
+    ReportRows.clear();
     lbRpt->SetSorted(false);
     rows->Put(0, title);
     rows->Put(1, "Report run " + DateToStr(Date()));

@@ -1,15 +1,11 @@
 #include "reports/ReportLines.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 constexpr size_t MaxValueChars = 99;
-}
-
-std::string_view TrimmedLine(std::string_view line) {
-    size_t first = 0;
-    while (first < line.size() && static_cast<unsigned char>(line[first]) <= 32) ++first;
-    size_t last = line.size();
-    while (last > first && static_cast<unsigned char>(line[last - 1]) <= 32) --last;
-    return line.substr(first, last - first);
 }
 
 bool TakeElementValue(std::string_view trimmed, std::string_view openTag, AnsiString& value) {
@@ -27,4 +23,36 @@ AnsiString AwardNameOf(std::string_view trimmed, std::string_view tagWord) {
     std::string_view name = TrimmedLine(trimmed.substr(from, MaxValueChars));
     if (!name.empty()) name.remove_suffix(1);
     return AnsiString(name);
+}
+
+uint64_t CapitalTagMask(std::string_view bytes, size_t from) {
+    const char* data = bytes.data();
+    const size_t size = bytes.size();
+    const size_t count = std::min<size_t>(64, size - from);
+    uint64_t mask = 0;
+    size_t k = 0;
+#if defined(__SSE2__)
+    // A byte is a capital letter when, moved by 128 - 'A', it is below -128 + 26 as a signed byte.
+    const __m128i shift = _mm_set1_epi8(static_cast<char>(128 - 'A'));
+    const __m128i capitalBound = _mm_set1_epi8(static_cast<char>(-128 + 26));
+    auto capital = [&](__m128i v) { return _mm_cmplt_epi8(_mm_add_epi8(v, shift), capitalBound); };
+    const __m128i open = _mm_set1_epi8('<');
+    const __m128i slash = _mm_set1_epi8('/');
+    for (; k + 16 <= count && from + k + 18 <= size; k += 16) {
+        const char* p = data + from + k;
+        __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        __m128i c1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+        __m128i c2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2));
+        __m128i next = _mm_or_si128(capital(c1), _mm_and_si128(_mm_cmpeq_epi8(c1, slash), capital(c2)));
+        __m128i tags = _mm_and_si128(_mm_cmpeq_epi8(c0, open), next);
+        mask |= static_cast<uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(tags))) << k;
+    }
+#endif
+    for (; k < count; ++k) {
+        size_t i = from + k;
+        if (data[i] != '<') continue;
+        std::string_view rest = bytes.substr(i, 3);
+        if (IsCapitalTagLine(rest)) mask |= uint64_t{1} << k;
+    }
+    return mask;
 }

@@ -24,14 +24,14 @@ bool EndsScoutSection(std::string_view line) { return line == "</Scout>"; }
 // out the row from the scout's name and values.
 static void AddContactRows(TForm1& form,
                            const std::function<AnsiString(const AnsiString&, const ContactValues&)>& row) {
-    form.ScanListedScouts([&](const AnsiString& name, const std::vector<std::string_view>& lines) {
+    form.ScanListedScouts(true, [&](const AnsiString& name, const std::vector<std::string_view>& lines) {
         ContactValues values;
         for (size_t j = 0; j < lines.size(); ++j) {
             if (lines[j] != "<Scout>") continue;
             j = WalkSection(lines, j, EndsScoutSection,
                             [&values](std::string_view line) { TakeContactValue(line, values); });
             // A file that ends inside the section still gives its row.
-            form.lbRpt->Items()->Add(row(name, values));
+            form.AddReportRow(row(name, values));
         }
     });
 }

@@ -37,7 +37,7 @@ const AwardSection* SectionOpenedBy(std::string_view line) {
 
 void TForm1::WaitingtoAward1Click(TObject*) {
     if (!BeginListReport()) return;
-    ScanListedScouts([&](const AnsiString& name, const std::vector<std::string_view>& lines) {
+    ScanListedScouts(true, [&](const AnsiString& name, const std::vector<std::string_view>& lines) {
         for (size_t j = 0; j < lines.size(); ++j) {
             const AwardSection* section = SectionOpenedBy(lines[j]);
             if (!section) continue;
@@ -49,7 +49,7 @@ void TForm1::WaitingtoAward1Click(TObject*) {
                                 TakeElementValue(line, "<Awarded>", awarded);
                             });
             if (!completed.empty() && awarded.empty())
-                lbRpt->Items()->Add(PadText(name, 30, true) + "  " + PadText(label, 25, true) + "  " +
+                AddReportRow(PadText(name, 30, true) + "  " + PadText(label, 25, true) + "  " +
                                     PadText(completed, 10, true));
         }
     });

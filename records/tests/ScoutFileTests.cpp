@@ -22,6 +22,38 @@ TEST(LineReader, LongLineKeepsItsHeadAndReadingGoesOn) {
     EXPECT_EQ(lines[1], "next");
 }
 
+TEST(LineReader, FastSplitAgreesWithTheByteRuleOnAnyBytes) {
+    // The rule read byte by byte, as it is stated.
+    auto byRule = [](const std::string& bytes, LineKind kind) {
+        std::vector<AnsiString> lines;
+        size_t start = 0;
+        while (start < bytes.size()) {
+            size_t end = bytes.find('\n', start);
+            if (end == std::string::npos) end = bytes.size();
+            size_t cut = start;
+            while (cut < std::min(end, start + MaxLineChars) && !EndsLineText(static_cast<unsigned char>(bytes[cut]), kind))
+                ++cut;
+            if (cut > start) lines.push_back(bytes.substr(start, cut - start));
+            start = end + 1;
+        }
+        return lines;
+    };
+    // Lines of every length around the 16-byte steps, with the bytes that matter
+    // at every place, and long lines around the 3998 limit.
+    const char alphabet[] = {'a', ' ', '\t', '\n', '\r', '|', '\x1e', '\x01', '\x7f', '\x80', '\xff', '<', '>'};
+    unsigned seed = 12345;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 8; };
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        size_t length = next() % 90;
+        for (size_t i = 0; i < length; ++i)
+            bytes += next() % 3 ? 'x' : alphabet[next() % sizeof alphabet];
+        if (round % 100 == 0) bytes += std::string(3990 + next() % 20, 'y') + (next() % 2 ? "|z\n" : "\n");
+        for (LineKind kind : {LineKind::Scout, LineKind::Catalog})
+            ASSERT_EQ(SplitKeptLines(bytes, kind), byRule(bytes, kind)) << "round " << round;
+    }
+}
+
 TEST(LineReader, MissingFileYieldsNothing) {
     std::vector<AnsiString> lines{"stale"};
     EXPECT_FALSE(ReadKeptLines("/nonexistent/x.scout", LineKind::Scout, lines));

@@ -4,6 +4,8 @@
 //
 //   tb_probe LOG [--picture FILE.jpg]      shows the probe window
 //   tb_probe LOG --print N                 prints N numbered lines, logs the outcome, ends
+//   tb_probe LOG --fill N                  fills the shown list box with N lines in sorted
+//                                          mode, in one update and line by line, logs the times, ends
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -166,11 +168,37 @@ int PrintAndEnd(int count) {
     return 0;
 }
 
+// Fills the shown list box with count lines as a list report does (sorted
+// mode on, each line added where it sorts, then sorted mode off), once in
+// one update and once line by line, and logs how long each took until the
+// window had shown the lines.
+int FillAndEnd(TProbeForm* form, int count) {
+    form->Show();
+    Application->ProcessMessages();
+    auto fill = [&](bool oneUpdate) {
+        TStrings* items = form->ListBox1->Items();
+        auto start = std::chrono::steady_clock::now();
+        if (oneUpdate) items->BeginUpdate();
+        items->Clear();
+        form->ListBox1->SetSorted(true);
+        for (int i = count; i >= 1; --i) items->Add("Row " + std::to_string(i * 7919 % count));
+        form->ListBox1->SetSorted(false);
+        if (oneUpdate) items->EndUpdate();
+        Application->ProcessMessages();
+        auto elapsed = std::chrono::steady_clock::now() - start;
+        return std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+    };
+    Log("fill-batch-ms " + fill(true));
+    Log("fill-each-ms " + fill(false));
+    Log("fill-count " + std::to_string(form->ListBox1->Items()->Count()));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tb_probe LOG [--picture FILE | --print N]\n");
+        std::fprintf(stderr, "usage: tb_probe LOG [--picture FILE | --print N | --fill N]\n");
         return 2;
     }
     logFile = std::fopen(argv[1], "a");
@@ -179,10 +207,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string picture;
-    int printCount = -1;
+    int printCount = -1, fillCount = -1;
     for (int i = 2; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--picture") == 0) picture = argv[i + 1];
         if (std::strcmp(argv[i], "--print") == 0) printCount = std::atoi(argv[i + 1]);
+        if (std::strcmp(argv[i], "--fill") == 0) fillCount = std::atoi(argv[i + 1]);
     }
     WxDesktop desktop(argc, argv);
     SetDesktop(&desktop);
@@ -195,6 +224,7 @@ int main(int argc, char** argv) {
     Application->CreateForm(form->Dialog);
     if (!picture.empty()) form->Image1->Picture()->LoadFromFile(picture);
     for (int r = 0; r < 3; ++r) form->StringGrid1->SetCells(r, 0, "Head " + std::to_string(r));
+    if (fillCount >= 0) return FillAndEnd(form, fillCount);
     RECT screen = CurrentDesktop().ScreenRect(), work = CurrentDesktop().WorkArea();
     Log("screen " + std::to_string(screen.right - screen.left) + " " + std::to_string(screen.bottom - screen.top) +
         " work " + std::to_string(work.right - work.left) + " " + std::to_string(work.bottom - work.top) + " ppi " +
