@@ -1,0 +1,63 @@
+# The list reports in the real window over a copy of the sample data folder:
+# with a scout loaded, Reports > Troop List saves and unloads him and shows
+# the report panel; Reports > Current Rank list asks its sort question in a
+# real input box, where "t" is typed; Close hides the panel again. The
+# screenshots are kept in the build folder for a look at the columns.
+source "$(dirname "$0")/lib.sh"
+tb_init "$@"
+
+# Clicks without focusing the window first: focusing would close an open menu.
+click_open_menu() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
+}
+
+# Places in the window (the menu bar is 25 pixels high). The scout list's
+# drop-down button and its third item, Luis Garcia.
+MENU=25
+SCOUT_LIST=(317 83)
+LUIS=(150 160)
+REPORTS_MENU=(113 12)
+RANK_LIST=(150 112)
+TROOP_LIST=(150 162)
+CLOSE_BUTTON=(891 $((621 + MENU)))
+# The report list, inside the window.
+REPORT_AREA=900x560+20+40
+
+shots="$TB_BUILD/tests/desktop"
+data="$TB_TMP/data"
+cp -r "$TB_SOURCE/demo" "$data"
+tb_start "$data" "$TB_BUILD/app/trailbook"
+win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
+sleep 1
+
+tb_click "$win" "${SCOUT_LIST[@]}"
+click_open_menu "$win" "${LUIS[@]}"
+tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Garcia did not load him"
+
+tb_click "$win" "${REPORTS_MENU[@]}"
+click_open_menu "$win" "${TROOP_LIST[@]}"
+tb_wait_window "Trailbook" >/dev/null || tb_fail "the troop list left Luis Garcia loaded"
+grep -q "<Updated>$(date +%m/%d/%Y)</Updated>" "$data/Luis Garcia.scout" || tb_fail "Luis Garcia was not saved first"
+sleep 0.5
+tb_screenshot "$shots/trailbook_troop_list.png"
+convert "$shots/trailbook_troop_list.png" -crop "$REPORT_AREA" +repage "$TB_TMP/list.png"
+tb_not_blank "$TB_TMP/list.png" || tb_fail "the report panel shows nothing"
+
+tb_click "$win" "${REPORTS_MENU[@]}"
+click_open_menu "$win" "${RANK_LIST[@]}"
+ask=$(tb_wait_window "Sort Option") || tb_fail "the rank report asked nothing"
+sleep 0.5  # let the input box's text field take the keyboard
+tb_key "$ask" ctrl+a
+tb_type "$ask" "t"
+tb_key "$ask" Return
+tb_wait_gone "Sort Option" || tb_fail "the input box stayed"
+sleep 0.5
+tb_screenshot "$shots/trailbook_rank_report.png"
+
+tb_click "$win" "${CLOSE_BUTTON[@]}"
+sleep 0.5
+tb_screenshot "$shots/trailbook_report_closed.png"
+cmp -s "$shots/trailbook_rank_report.png" "$shots/trailbook_report_closed.png" && tb_fail "Close did not hide the report"
+tb_stop
+echo "PASS"
