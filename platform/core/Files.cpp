@@ -28,23 +28,32 @@ struct FdCloser {
     }
 };
 
-// Reads a whole file; on failure returns false with errno set.
+// Reads a whole file into bytes, whose storage is reused; on failure returns
+// false with errno set and bytes empty.
 bool ReadNative(const AnsiString& path, std::string& bytes) {
+    bytes.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     FdCloser closer{fd};
-    std::string result;
-    char buffer[65536];
+    // The size known beforehand is only a first guess: the file may grow or
+    // shrink while it is read.
+    struct stat info;
+    size_t room = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<size_t>(info.st_size) + 1 : 65536;
+    size_t size = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (bytes.size() < size + 1) bytes.resize(std::max(room, 2 * bytes.size()));
+        ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
         if (n < 0) {
             if (errno == EINTR) continue;
+            int error = errno;
+            bytes.clear();
+            errno = error;
             return false;
         }
         if (n == 0) break;
-        result.append(buffer, static_cast<size_t>(n));
+        size += static_cast<size_t>(n);
     }
-    bytes = std::move(result);
+    bytes.resize(size);
     return true;
 }
 
@@ -169,8 +178,14 @@ std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir)
     while (const dirent* entry = ::readdir(handle)) {
         AnsiString name = entry->d_name;
         if (!MatchesMask(name, namePattern)) continue;
-        struct stat info;
-        if (::stat((folder + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.push_back(name);
+        // The folder's own record says what most entries are; links and
+        // entries of unknown kind are asked about.
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat info;
+            regular = ::stat((folder + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+        }
+        if (regular) names.push_back(name);
     }
     ::closedir(handle);
     std::sort(names.begin(), names.end(), [](const AnsiString& a, const AnsiString& b) {
@@ -214,6 +229,31 @@ void WriteWholeFile(const AnsiString& fileName, const std::string& bytes) {
         ThrowCreateError(fileName, error);
     }
     SyncFolderOf(target);
+}
+
+bool WholeFileReader::Read(const AnsiString& fileName) {
+    size_ = 0;
+    int fd = ::open(NativePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    FdCloser closer{fd};
+    for (;;) {
+        if (size_ == capacity_) {
+            // Grown by doubling; what was read so far moves along.
+            size_t grown = std::max<size_t>(65536, 2 * capacity_);
+            std::unique_ptr<char[]> larger(new char[grown]);
+            if (size_ > 0) std::memcpy(larger.get(), buffer_.get(), size_);
+            buffer_ = std::move(larger);
+            capacity_ = grown;
+        }
+        ssize_t n = ::read(fd, buffer_.get() + size_, capacity_ - size_);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            size_ = 0;
+            return false;
+        }
+        if (n == 0) return true;
+        size_ += static_cast<size_t>(n);
+    }
 }
 
 void CopyWholeFile(const AnsiString& from, const AnsiString& to) { WriteWholeFile(to, ReadWholeFileOrThrow(from)); }

@@ -3,7 +3,9 @@
 #ifndef TRAILBOOK_PLATFORM_FILES_H
 #define TRAILBOOK_PLATFORM_FILES_H
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using AnsiString = std::string;
@@ -24,7 +26,8 @@ bool SetCurrentDir(const AnsiString& dir);
 std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir = ".");
 bool MatchesMask(const AnsiString& name, const AnsiString& mask);
 
-// Whole-file helpers. ReadWholeFile returns false when the file cannot be read.
+// Whole-file helpers. ReadWholeFile reads into bytes, reusing its storage, and
+// returns false (bytes empty) when the file cannot be read.
 bool ReadWholeFile(const AnsiString& fileName, std::string& bytes);
 // The same, but a file that cannot be read throws EFOpenError
 // "Cannot open file "name". reason".
@@ -33,6 +36,19 @@ std::string ReadWholeFileOrThrow(const AnsiString& fileName);
 // fileName, so a failed or interrupted write never leaves a half-written file.
 // Throws EFCreateError "Cannot create file "name". reason" on failure.
 void WriteWholeFile(const AnsiString& fileName, const std::string& bytes);
+// Reads whole files one after another into one buffer that is kept and grown
+// (never cleared or copied), for readers that go through many files: the
+// bytes of the file read last are Bytes(), valid until the next Read.
+class WholeFileReader {
+public:
+    // False (and no bytes) when the file cannot be read.
+    bool Read(const AnsiString& fileName);
+    std::string_view Bytes() const { return {buffer_.get(), size_}; }
+
+private:
+    std::unique_ptr<char[]> buffer_;
+    size_t capacity_ = 0, size_ = 0;
+};
 // Copies a file the same way; throws EFOpenError / EFCreateError.
 void CopyWholeFile(const AnsiString& from, const AnsiString& to);
 

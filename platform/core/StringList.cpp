@@ -81,7 +81,8 @@ void TStrings::Clear() {
 void TStrings::Assign(const TStrings& other) {
     if (this == &other) return;
     lines_ = other.lines_;
-    if (sorted_) std::stable_sort(lines_.begin(), lines_.end(), LessText);
+    if (sorted_ && !std::is_sorted(lines_.begin(), lines_.end(), LessText))
+        std::stable_sort(lines_.begin(), lines_.end(), LessText);
     Notify(TListChange::Reset, -1);
 }
 
