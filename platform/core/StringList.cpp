@@ -86,6 +86,20 @@ void TStrings::Assign(const TStrings& other) {
     Notify(TListChange::Reset, -1);
 }
 
+void TStrings::Assign(std::vector<AnsiString> lines) {
+    lines_ = std::move(lines);
+    if (sorted_ && !std::is_sorted(lines_.begin(), lines_.end(), LessText))
+        std::stable_sort(lines_.begin(), lines_.end(), LessText);
+    Notify(TListChange::Reset, -1);
+}
+
+std::vector<AnsiString> TStrings::TakeLines() {
+    std::vector<AnsiString> taken = std::move(lines_);
+    lines_.clear();
+    Notify(TListChange::Reset, -1);
+    return taken;
+}
+
 void TStrings::AddStrings(const TStrings& other) {
     const std::vector<AnsiString> incoming = other.lines_;  // other may be this list
     for (const auto& line : incoming) Add(line);

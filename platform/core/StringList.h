@@ -36,6 +36,10 @@ public:
     void Delete(int index);
     void Clear();
     void Assign(const TStrings& other);
+    // Takes the lines given (moved in, not copied); a sorted list sorts them.
+    void Assign(std::vector<AnsiString> lines);
+    // Hands the lines over (moved out, not copied) and leaves the list empty.
+    std::vector<AnsiString> TakeLines();
     void AddStrings(const TStrings& other);
     // Case-insensitive search; -1 when absent.
     int IndexOf(const AnsiString& s) const;

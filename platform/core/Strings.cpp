@@ -34,7 +34,14 @@ AnsiString TrimRight(const AnsiString& s) {
     return s.substr(0, end);
 }
 
-AnsiString Trim(const AnsiString& s) { return TrimLeft(TrimRight(s)); }
+std::string_view TrimView(std::string_view s) {
+    size_t first = 0, end = s.size();
+    while (end > 0 && IsBlankOrControl(s[end - 1])) --end;
+    while (first < end && IsBlankOrControl(s[first])) ++first;
+    return s.substr(first, end - first);
+}
+
+AnsiString Trim(const AnsiString& s) { return AnsiString(TrimView(s)); }
 
 AnsiString UpperCase(const AnsiString& s) {
     AnsiString result = s;

@@ -4,12 +4,15 @@
 #define TRAILBOOK_PLATFORM_STRINGS_H
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 using AnsiString = std::string;
 
 // Drops every character of code 32 or less at both ends (TAB and code 30 included).
 AnsiString Trim(const AnsiString& s);
+// The same, as a view into s (no copy).
+std::string_view TrimView(std::string_view s);
 AnsiString TrimLeft(const AnsiString& s);
 AnsiString TrimRight(const AnsiString& s);
 // ASCII letters only; other bytes stay as they are.

@@ -101,6 +101,22 @@ TEST(StringList, UpdatesReachTheObserverAsOneResetAtTheLastEnd) {
     EXPECT_EQ(others, 1);
 }
 
+// Lines handed in and out whole: sorted lists sort them, the observer hears one reset.
+TEST(StringList, TakesAndHandsOverWholeLines) {
+    TStringList list;
+    std::vector<TListChange::Kind> heard;
+    list.Observer = [&](const TListChange& change) { heard.push_back(change.kind); };
+    list.Assign(std::vector<AnsiString>{"b", "A", "a"});
+    EXPECT_EQ(LinesOf(list), (std::vector<AnsiString>{"b", "A", "a"}));
+    std::vector<AnsiString> taken = list.TakeLines();
+    EXPECT_EQ(taken, (std::vector<AnsiString>{"b", "A", "a"}));
+    EXPECT_EQ(list.Count(), 0);
+    list.SetSorted(true);
+    list.Assign(std::move(taken));
+    EXPECT_EQ(LinesOf(list), (std::vector<AnsiString>{"A", "a", "b"})) << "equal lines keep their order";
+    EXPECT_EQ(heard, std::vector<TListChange::Kind>(4, TListChange::Reset));
+}
+
 TEST(StringList, LoadsLfAndCrLfFilesAlike) {
     TempFolder folder;
     TempFolder::Write(folder / "lf.txt", "one\n\ntwo\nlast");

@@ -31,6 +31,11 @@ TEST(Strings, StrToIntRefusesWhatIsNotAnInteger) {
 TEST(Strings, TrimmingAndSubstringsClipInsteadOfFailing) {
     EXPECT_EQ(Trim(" \t\x1e a b \r\n"), "a b");
     EXPECT_EQ(Trim("\xE9t\xE9"), "\xE9t\xE9") << "bytes above 127 are text, not blanks";
+    const std::string padded = " \t\x1e a b \r\n";
+    std::string_view view = TrimView(padded);
+    EXPECT_EQ(view, "a b");
+    EXPECT_EQ(view.data(), padded.data() + 4) << "a view into the string, not a copy";
+    EXPECT_EQ(TrimView("   "), "");
     EXPECT_EQ(Pos("", "abc"), 0);
     EXPECT_EQ(SubString("Trailbook", 6, 100), "book");
     EXPECT_EQ(SubString("Trailbook", 0, 3), "Tr");
