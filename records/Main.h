@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "formscaler/FormScaler.h"
 #include "platform/vcl/Vcl.h"
 
 // Every control of the form description that the code uses, as
@@ -63,7 +64,7 @@
     /* report and attendance panels */                                                                    \
     X(TButton, Button2) X(TListBox, lbRpt) X(TButton, Button4) X(TRichEdit, redit) X(TPanel, pnlMBC)      \
     X(TStringGrid, MBCGrid)                                                                               \
-    X(TStringGrid, gridAttend)
+    X(TStringGrid, gridAttend) X(TFormScaler, FormScaler1)
 
 // Every published event handler, by name.
 #define TFORM1_HANDLERS(X)                                                                                 \
@@ -82,7 +83,8 @@
     X(DeleteMbReqClick) X(btnUpdateReqClick)                                                               \
     X(Button2Click) X(Button4Click) X(TroopList1Click) X(PatrolLists1Click) X(MeritBadgesStarted1Click)    \
     X(AllMeritBadgesEarned2Click) X(AllMeritBadgesEarned1Click) X(PositionsReport1Click)                   \
-    X(WaitingtoAward1Click)
+    X(WaitingtoAward1Click)                                                                                \
+    X(FormResize) X(pnlRptsResize) X(FormScaler1ExitResize)
 
 constexpr int MaxRequirements = 150;  // requirements of a sheet or catalog, indexes 1..150
 constexpr int SheetRows = 11;         // requirement rows shown at a time
@@ -174,6 +176,10 @@ public:
     void AllMeritBadgesEarned1Click(TObject* Sender);
     void PositionsReport1Click(TObject* Sender);
     void WaitingtoAward1Click(TObject* Sender);
+    // ---- window layout
+    void FormResize(TObject* Sender);
+    void pnlRptsResize(TObject* Sender);
+    void FormScaler1ExitResize(TObject* Sender, double XScale, double YScale);
 
     // ---- the scout file and its sections
     void ExtractSection(const AnsiString& name);

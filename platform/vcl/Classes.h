@@ -174,7 +174,7 @@ public:
     const AnsiString& Name() const { return name_; }
     // A name must be a valid identifier, unique among the owner's components
     // (compared without regard to case); otherwise EInvalidOperation.
-    void SetName(const AnsiString& name);
+    virtual void SetName(const AnsiString& name);
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 

@@ -109,6 +109,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     Changed(PeerProp::Bounds);
 }
 
+void TControl::SetName(const AnsiString& name) {
+    const AnsiString old = Name();
+    TComponent::SetName(name);
+    if (!IsLoading(this) && name != old && text_ == old) SetTextValue(name);
+}
+
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_ || parent == this) return;
     if (parent_) parent_->RemoveControl(this);

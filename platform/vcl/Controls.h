@@ -40,6 +40,10 @@ public:
     virtual void SetClientHeight(int v) { SetHeight(v); }
     TRect BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
 
+    // Renaming a control from code also renames a caption or text that showed
+    // its old name, as a form designer does.
+    void SetName(const AnsiString& name) override;
+
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
     void SetParentComponent(TComponent* parent) override;

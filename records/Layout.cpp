@@ -1,0 +1,73 @@
+// The main window's own layout: FormScaler1 moves, sizes and re-fonts the
+// window's controls; the grid columns follow their panels' width here, and the
+// requirement rows built at run time (which the component does not track) are
+// laid out anew as fixed fractions of the sheet panel after every rescale.
+#include "records/Main.h"
+
+namespace {
+
+// A fraction of a size in pixels, truncated toward zero.
+int Part(int size, double fraction) { return static_cast<int>(size * fraction); }
+
+// Counselor grid columns: Merit Badge, Counselor, Loc, Address, City, Zip, Phone, Phone2.
+constexpr double CounselorColumns[] = {0.17094, 0.18162, 0.03205, 0.24038, 0.08013, 0.0641, 0.09081, 0.09081};
+constexpr double AttendanceNameColumn = 0.12366;
+constexpr double AttendanceWeekColumn = 0.0344086;
+constexpr int AttendanceWeeks = 24;
+
+}  // namespace
+
+void TForm1::FormResize(TObject*) {
+    const int attendWidth = gridAttend->Width();
+    gridAttend->SetColWidths(0, Part(attendWidth, AttendanceNameColumn));
+    for (int col = 1; col <= AttendanceWeeks; ++col) gridAttend->SetColWidths(col, Part(attendWidth, AttendanceWeekColumn));
+    // The counselor columns follow the report panel, not the grid.
+    const int reportWidth = pnlRpts->Width();
+    for (int col = 0; col < static_cast<int>(std::size(CounselorColumns)); ++col)
+        MBCGrid->SetColWidths(col, Part(reportWidth, CounselorColumns[col]));
+}
+
+void TForm1::pnlRptsResize(TObject*) {}
+
+void TForm1::FormScaler1ExitResize(TObject*, double, double) {
+    if (!RowsBuilt) return;
+    const int h = pnlScout->Height();
+    const int w = pnlScout->Width();
+    for (int row = 0; row < SheetRows; ++row) {
+        TPanel* panel = RowPanel[row];
+        panel->SetTop(Part(h, 0.051) * row + Part(h, 0.042));
+        panel->SetHeight(Part(h, 0.042));
+        panel->SetLeft(Part(w, 0.021));
+        panel->SetWidth(Part(w, 0.965));
+
+        TLabel* number = RowNumberLabel[row];
+        number->SetHeight(Part(h, 0.0255));
+        number->SetLeft(Part(w, 0.015));
+        number->SetWidth(Part(w, 0.0943));
+
+        TLabel* text = RowTextLabel[row];
+        text->SetTop(Part(h, 0.001));
+        text->SetHeight(Part(h, 0.0255));
+        text->SetLeft(Part(w, 0.1132));
+        text->SetWidth(Part(w, 0.377));
+
+        TEdit* counselor = RowCounselorEdit[row];
+        counselor->SetTop(Part(h, 0.0055));
+        counselor->SetHeight(Part(h, 0.038));
+        counselor->SetLeft(Part(w, 0.52));
+        counselor->SetWidth(Part(w, 0.1887));
+
+        TEdit* date = RowDateEdit[row];
+        date->SetTop(Part(h, 0.0055));
+        date->SetHeight(Part(h, 0.038));
+        date->SetLeft(Part(w, 0.73));
+        date->SetWidth(Part(w, 0.151));
+
+        // The circle's height follows the panel's width, like its width, so it stays round.
+        TShape* status = RowStatusShape[row];
+        status->SetTop(Part(h, 0.0055));
+        status->SetHeight(Part(w, 0.032));
+        status->SetLeft(Part(w, 0.901));
+        status->SetWidth(Part(w, 0.032));
+    }
+}
