@@ -53,12 +53,15 @@ void SplitNames(TStrings& names, const AnsiString& text) {
     throw EInvalidOperation(UseJapanese ? japanese : english);
 }
 
+// The limit is 0 or the name of the property that sets it.
+AnsiString LimitText(const AnsiString& limit) { return limit == "0" ? limit : "the " + limit; }
+
 [[noreturn]] void RefuseBelow(const AnsiString& limit) {
-    Refuse("Set this value equal to or greater than " + limit, limit + " 以上の値を入れてください");
+    Refuse("Set this value equal to or greater than " + LimitText(limit), limit + " 以上の値を入れてください");
 }
 
 [[noreturn]] void RefuseAbove(const AnsiString& limit) {
-    Refuse("Set this value equal to or less than " + limit, limit + " 以下の値を入れてください");
+    Refuse("Set this value equal to or less than " + LimitText(limit), limit + " 以下の値を入れてください");
 }
 
 }  // namespace
@@ -289,23 +292,23 @@ void TFormScaler::StoreSize(int& field, int v, const char* property) {
 void TFormScaler::CheckSize(int v, const AnsiString& property) const {
     if (v < 0) RefuseBelow("0");
     if (property == "FormWidth") {
-        if (v < formMinWidth_) RefuseBelow("the FormMinWidth");
-        if (formMaxWidth_ != 0 && v > formMaxWidth_) RefuseAbove("the FormMaxWidth");
+        if (v < formMinWidth_) RefuseBelow("FormMinWidth");
+        if (formMaxWidth_ != 0 && v > formMaxWidth_) RefuseAbove("FormMaxWidth");
     } else if (property == "FormHeight") {
-        if (v < formMinHeight_) RefuseBelow("the FormMinHeight");
-        if (formMaxHeight_ != 0 && v > formMaxHeight_) RefuseAbove("the FormMaxHeight");
+        if (v < formMinHeight_) RefuseBelow("FormMinHeight");
+        if (formMaxHeight_ != 0 && v > formMaxHeight_) RefuseAbove("FormMaxHeight");
     } else if (property == "FormMaxWidth") {
-        if (formMinWidth_ != 0 && formMinWidth_ > v) RefuseBelow("the FormMinWidth");
-        if (formWidth_ != 0 && formWidth_ > v) RefuseBelow("the FormWidth");
+        if (formMinWidth_ != 0 && formMinWidth_ > v) RefuseBelow("FormMinWidth");
+        if (formWidth_ != 0 && formWidth_ > v) RefuseBelow("FormWidth");
     } else if (property == "FormMaxHeight") {
-        if (formMinHeight_ != 0 && formMinHeight_ > v) RefuseBelow("the FormMinHeight");
-        if (formHeight_ != 0 && formHeight_ > v) RefuseBelow("the FormHeight");
+        if (formMinHeight_ != 0 && formMinHeight_ > v) RefuseBelow("FormMinHeight");
+        if (formHeight_ != 0 && formHeight_ > v) RefuseBelow("FormHeight");
     } else if (property == "FormMinWidth") {
-        if (formMaxWidth_ != 0 && formMaxWidth_ < v) RefuseAbove("the FormMaxWidth");
-        if (formWidth_ != 0 && formWidth_ < v) RefuseAbove("the FormWidth");
+        if (formMaxWidth_ != 0 && formMaxWidth_ < v) RefuseAbove("FormMaxWidth");
+        if (formWidth_ != 0 && formWidth_ < v) RefuseAbove("FormWidth");
     } else if (property == "FormMinHeight") {
-        if (formMaxHeight_ != 0 && formMaxHeight_ < v) RefuseAbove("the FormMaxHeight");
-        if (formHeight_ != 0 && formHeight_ < v) RefuseAbove("the FormHeight");
+        if (formMaxHeight_ != 0 && formMaxHeight_ < v) RefuseAbove("FormMaxHeight");
+        if (formHeight_ != 0 && formHeight_ < v) RefuseAbove("FormHeight");
     }
 }
 
