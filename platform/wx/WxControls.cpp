@@ -1,6 +1,11 @@
 // Peers of the native controls: edits, memos, list and combo boxes, buttons,
 // check boxes, radio buttons and the month calendar.
 #include "platform/wx/WxForm.h"
+
+#include <dlfcn.h>
+
+#include <algorithm>
+
 #include "platform/wx/WxPeers.h"
 
 #include <wx/calctrl.h>
@@ -384,6 +389,20 @@ wxRadioButton* NoneChecked(wxWindow* parent) {
 void Uncheck(wxCheckBox* box) { box->SetValue(false); }
 void Uncheck(wxRadioButton* radio) { NoneChecked(radio->GetParent())->SetValue(true); }
 
+// A check box or radio button narrower than its caption shows the caption cut
+// with an ellipsis, as GTK otherwise refuses (with a warning) to give it less
+// room than the whole caption. The GTK functions are looked up in the running
+// process, so no GTK headers are needed.
+void EllipsizeCaption(wxWindow* widget) {
+    using BinChild = void* (*)(void*);
+    using SetEllipsize = void (*)(void*, int);
+    static auto binChild = reinterpret_cast<BinChild>(dlsym(RTLD_DEFAULT, "gtk_bin_get_child"));
+    static auto setEllipsize = reinterpret_cast<SetEllipsize>(dlsym(RTLD_DEFAULT, "gtk_label_set_ellipsize"));
+    if (!binChild || !setEllipsize || !widget->GetHandle()) return;
+    const int ellipsizeEnd = 3;  // PANGO_ELLIPSIZE_END
+    if (void* label = binChild(widget->GetHandle())) setEllipsize(label, ellipsizeEnd);
+}
+
 // Check boxes and radio buttons: the model decides the checked state (a radio
 // button clears its siblings); the widget shows it.
 template <class M, class W>
@@ -391,6 +410,7 @@ class CheckPeer : public WxWidgetPeer {
 public:
     CheckPeer(WxFormWindow& form, M* model, W* widget, const wxEventTypeTag<wxCommandEvent>& clicked) : WxWidgetPeer(form, model) {
         widget_box_ = widget;
+        EllipsizeCaption(widget);
         Attach(widget);
         widget->Bind(clicked, [this](wxCommandEvent&) {
             auto* m = static_cast<M*>(model_);
@@ -412,6 +432,16 @@ public:
         switch (what) {
             case PeerProp::Caption:
             case PeerProp::Text: widget_box_->SetLabel(ToWx(m->Caption())); break;
+            case PeerProp::Bounds: {
+                // GTK draws the indicator only at its full height: a box made
+                // lower than that (a window shrunk by the rescaling component)
+                // keeps the height it needs, centred on the model's place.
+                int least = widget_box_->GetBestSize().y;
+                int height = std::max(m->Height(), least);
+                widget_box_->SetSize(m->Left(), m->Top() - (height - m->Height()) / 2, m->Width(), height,
+                                     wxSIZE_ALLOW_MINUS_ONE);
+                break;
+            }
             case PeerProp::Checked:
                 if (widget_box_->GetValue() != m->Checked()) {
                     applying_ = true;
