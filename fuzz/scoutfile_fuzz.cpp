@@ -1,9 +1,12 @@
 // Any bytes as a scout file: the scout list reads it, the load shows it, its
 // sections are extracted and stored back, and the scout is saved. Nothing may
-// crash or hang.
+// crash or hang; load, save, load, save gives the same file twice, byte for
+// byte; and when the reading dropped anything, the file as it was is kept
+// aside whole.
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -27,10 +30,27 @@ TForm1* Window() {
         SetDesktop(&desktop);
         InitApplication();
         SetShortDateFormat("MM/dd/yyyy");
+        SetFixedNow(EncodeDate(2026, 3, 15) + 0.5);
         Application->CreateForm(Form1);
         return Form1;
     }();
     return window;
+}
+
+// Loads the scout Fuzz and saves it (which unloads it); the file afterwards.
+std::string LoadAndSave(TForm1* f) {
+    f->cboSCTs->SetText("Fuzz");
+    f->cboSCTsClick(f->cboSCTs);
+    f->SaveCurrentScout();
+    std::string saved;
+    ReadWholeFile("Fuzz.scout", saved);
+    return saved;
+}
+
+void Fail(const char* what, const std::string& a, const std::string& b) {
+    std::fprintf(stderr, "%s\n--- first (%zu bytes)\n%s\n--- second (%zu bytes)\n%s\n", what, a.size(), a.c_str(),
+                 b.size(), b.c_str());
+    std::abort();
 }
 
 }  // namespace
@@ -38,11 +58,20 @@ TForm1* Window() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TForm1* f = Window();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
+    for (const AnsiString& file : ListFiles("Fuzz.*")) DeleteFile(file);
     WriteWholeFile("Fuzz.scout", bytes);
-    DeleteFile("Fuzz.nts");
 
     f->RefreshScoutList(0);
     f->RefreshScoutList(6);
+
+    // The fixed point: what the first save wrote, the second writes again.
+    const std::string first = LoadAndSave(f);
+    const std::string second = LoadAndSave(f);
+    if (first != second) Fail("load, save, load, save gave two different files", first, second);
+    std::string kept;
+    if (ReadWholeFile("Fuzz.scout.orig", kept) && kept != bytes) Fail("Fuzz.scout.orig is not the file as it was", bytes, kept);
+    if (ListFiles("Fuzz.scout.orig*").size() > 1) Fail("the file was kept aside twice", bytes, second);
+
     f->cboSCTs->SetText("Fuzz");
     f->cboSCTsClick(f->cboSCTs);
     for (const char* name : {"Scout", "Pos", "Camps", "Tenderfoot", "Mb Camping", "Other Camping"}) f->ExtractSection(name);

@@ -32,6 +32,9 @@ AnsiString ScoutNameRefusal(const AnsiString& trimmedName) {
 }
 
 AnsiString RestoreListEntry(const AnsiString& line) {
+    // A line that has no room for the missing TABs stays as it is: with them
+    // it would be cut when read back.
+    if (line.size() + 2 > static_cast<size_t>(MaxLineChars)) return line;
     size_t first = line.find('\t');
     if (first == AnsiString::npos) return "\t" + line + "\t";  // both outer fields were empty
     if (line.find('\t', first + 1) != AnsiString::npos) return line;

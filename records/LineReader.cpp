@@ -2,10 +2,9 @@
 
 #include "platform/core/Files.h"
 
-
-std::vector<AnsiString> SplitKeptLines(const std::string& bytes, LineKind kind) {
+std::vector<AnsiString> SplitKeptLines(const std::string& bytes, LineKind kind, int* firstLostLine) {
     std::vector<AnsiString> lines;
-    ForEachKeptLine(bytes, kind, [&lines](std::string_view line) { lines.emplace_back(line); });
+    ForEachKeptLine(bytes, kind, [&lines](std::string_view line) { lines.emplace_back(line); }, firstLostLine);
     return lines;
 }
 

@@ -1,9 +1,9 @@
 // The line reader shared by the scout file and the requirement catalogs.
-// A file is read as bytes, line by line up to each line feed; a line keeps at
-// most MaxLineChars characters (the rest of a longer line is dropped and the
-// reading goes on with the next line), its text ends at the first byte that
-// the file's kind does not allow, and lines that are empty after that cut are
-// skipped.
+// A file is read as bytes, line by line: a line feed, a carriage return and
+// the pair of both each end a line. A line keeps at most MaxLineChars
+// characters (the rest of a longer line is dropped and the reading goes on
+// with the next line), its text ends at the first byte that the file's kind
+// does not allow, and lines that are empty after that cut are skipped.
 #ifndef TRAILBOOK_RECORDS_LINEREADER_H
 #define TRAILBOOK_RECORDS_LINEREADER_H
 
@@ -66,15 +66,23 @@ inline uint64_t SpecialByteMask(std::string_view bytes, size_t from) {
 // Calls each(std::string_view) for every kept line of bytes, in order, by
 // the rule above; the views point into bytes. Readers that only look at the
 // lines use it to avoid a copy of every line. Only the bytes that may end a
-// line or its text are looked at one by one.
+// line or its text are looked at one by one. When firstLostLine is given, it
+// receives the number (from 1; a carriage return and the line feed after it
+// end one line) of the first line whose content the rule cut off: a byte the
+// kind does not allow, with or without text after it, or characters beyond
+// MaxLineChars; 0 when every line was kept whole.
 template <class Each>
-void ForEachKeptLine(std::string_view bytes, LineKind kind, Each&& each) {
+void ForEachKeptLine(std::string_view bytes, LineKind kind, Each&& each, int* firstLostLine = nullptr) {
     const size_t size = bytes.size();
     size_t start = 0;                        // where the present line begins
-    size_t cut = std::string_view::npos;     // where its text ends, when it ends before the line feed
+    size_t cut = std::string_view::npos;     // where its text ends, when it ends before the line end
+    int lineNumber = 0;
+    if (firstLostLine) *firstLostLine = 0;
     auto lineEnds = [&](size_t end) {
+        ++lineNumber;
         size_t limit = std::min({end, cut, start + MaxLineChars});
         if (limit > start) each(bytes.substr(start, limit - start));
+        if (limit < end && firstLostLine && *firstLostLine == 0) *firstLostLine = lineNumber;
         start = end + 1;
         cut = std::string_view::npos;
     };
@@ -82,17 +90,27 @@ void ForEachKeptLine(std::string_view bytes, LineKind kind, Each&& each) {
         for (uint64_t mask = SpecialByteMask(bytes, block); mask != 0; mask &= mask - 1) {
             size_t i = block + static_cast<size_t>(std::countr_zero(mask));
             unsigned char b = static_cast<unsigned char>(bytes[i]);
-            if (b == '\n')
+            if (b == '\r') {
                 lineEnds(i);
-            else if (cut == std::string_view::npos && EndsLineText(b, kind))
+            } else if (b == '\n') {
+                if (i > 0 && bytes[i - 1] == '\r' && start == i)
+                    start = i + 1;  // the line feed of a pair: that line has ended already
+                else
+                    lineEnds(i);
+            } else if (cut == std::string_view::npos && EndsLineText(b, kind)) {
                 cut = i;
+            }
         }
     }
     if (start < size) lineEnds(size);
 }
 
-// The kept lines of bytes read by the rule above.
-std::vector<AnsiString> SplitKeptLines(const std::string& bytes, LineKind kind);
+// The kept lines of bytes read by the rule above. When firstLostLine is
+// given, it receives the number (from 1) of the first line of the bytes
+// whose content was cut off by the rule (a byte the kind does not allow with
+// or without text after it, or characters beyond MaxLineChars), 0 when
+// every line was kept whole. Empty lines count as lines but lose nothing.
+std::vector<AnsiString> SplitKeptLines(const std::string& bytes, LineKind kind, int* firstLostLine = nullptr);
 
 // The kept lines of a file; false (and no lines) when it cannot be opened or read.
 bool ReadKeptLines(const AnsiString& fileName, LineKind kind, std::vector<AnsiString>& lines);

@@ -43,11 +43,13 @@ void TForm1::cboSCTsClick(TObject*) {
     }
     // The scout file is read first: a scout whose file was not read is never loaded.
     const AnsiString scoutFile = name + ".scout";
-    std::vector<AnsiString> lines;
-    if (!ReadKeptLines(scoutFile, LineKind::Scout, lines)) {
+    std::string bytes;
+    if (!ReadWholeFile(scoutFile, bytes)) {
         ShowMessage("Could not read " + scoutFile);
         return;
     }
+    int firstLostLine = 0;
+    std::vector<AnsiString> lines = SplitKeptLines(bytes, LineKind::Scout, &firstLostLine);
 
     const AnsiString notesFile = name + ".nts";
     if (FileExists(notesFile)) {
@@ -64,6 +66,15 @@ void TForm1::cboSCTsClick(TObject*) {
     // leaves CurrentScout naming a scout whose lines are not in masterlist.
     ReplaceLines(masterlist->Items(), lines);
     CurrentScout = name;
+    // What the reading dropped would be gone after the first save: the file
+    // as it is now is kept aside before that save, and the user is told once.
+    if (firstLostLine != 0) {
+        KeepAsideName = FreeKeepAsideName(scoutFile, bytes);
+        KeepAsideBytes = std::move(bytes);
+        ShowMessage(scoutFile + " holds text that cannot be kept, first on line " + IntToStr(firstLostLine) +
+                    " (a character that is not plain text, a \"|\" or a line that is too long). The file as it is "
+                    "now will be kept as " + KeepAsideName + " before it is saved.");
+    }
     ShowListMode(0);
     SetCaption("Trailbook - " + name);
 
@@ -163,33 +174,46 @@ void TForm1::FillAwardLists() {
         const AnsiString openPrefix = kind.openPrefix;
         bool inside = false, started = false, completed = false;
         AnsiString name;
+        // A section ends at its close tag (any name) or, when that is missing,
+        // where the next section opens; such a line may open an award itself.
+        auto closeSection = [&] {
+            if (completed) {
+                kind.earned->Items()->Add(name);
+                if (kind.inProgress == cboMBi) {
+                    AnsiString upper = UpperCase(name);
+                    if (BeginsWithAny(upper, {"CAMP", "CITIZ", "COMM", "ENVIR", "FAMI", "FIRS", "PERSON"})) ++eagleCount;
+                    if (BeginsWithAny(upper, {"EMERG", "LIFE"})) lifeSaving = true;
+                    if (BeginsWithAny(upper, {"CYCL", "HIKI", "SWIM"})) outdoor = true;
+                }
+            } else if (started) {
+                kind.inProgress->Items()->Add(name);
+            }
+            inside = started = completed = false;
+        };
         for (const AnsiString& raw : masterlist->Items()->Lines()) {
             const AnsiString line = Trim(raw);
-            if (!inside) {
-                if (StartsWith(line, openPrefix)) {
-                    inside = true;
-                    started = completed = false;
-                    name = line.substr(openPrefix.size(), line.size() - openPrefix.size() - 1);
+            if (inside) {
+                if (StartsWith(line, kind.closePrefix)) {
+                    closeSection();
+                    continue;
                 }
-            } else if (StartsWith(line, kind.closePrefix)) {
-                if (completed) {
-                    kind.earned->Items()->Add(name);
-                    if (kind.inProgress == cboMBi) {
-                        AnsiString upper = UpperCase(name);
-                        if (BeginsWithAny(upper, {"CAMP", "CITIZ", "COMM", "ENVIR", "FAMI", "FIRS", "PERSON"})) ++eagleCount;
-                        if (BeginsWithAny(upper, {"EMERG", "LIFE"})) lifeSaving = true;
-                        if (BeginsWithAny(upper, {"CYCL", "HIKI", "SWIM"})) outdoor = true;
+                if (!IsSectionOpenTag(line)) {
+                    if (StartsWith(line, "<Started>")) {
+                        if (!ElementValue(line, "<Started>", "</Started>").empty()) started = true;
+                    } else if (StartsWith(line, "<Completed>")) {
+                        if (!ElementValue(line, "<Completed>", "</Completed").empty()) completed = true;
                     }
-                } else if (started) {
-                    kind.inProgress->Items()->Add(name);
+                    continue;
                 }
-                inside = started = completed = false;
-            } else if (StartsWith(line, "<Started>")) {
-                if (!ElementValue(line, "<Started>", "</Started>").empty()) started = true;
-            } else if (StartsWith(line, "<Completed>")) {
-                if (!ElementValue(line, "<Completed>", "</Completed").empty()) completed = true;
+                closeSection();
+            }
+            if (StartsWith(line, openPrefix) && IsSectionOpenTag(line)) {
+                inside = true;
+                started = completed = false;
+                name = line.substr(openPrefix.size(), line.size() - openPrefix.size() - 1);
             }
         }
+        if (inside) closeSection();  // the last section of the file lost its close tag
     }
     eagleCount += (lifeSaving ? 1 : 0) + (outdoor ? 1 : 0);
     lblInProgress->SetCaption("In Progress - " + IntToStr(cboMBi->Items()->Count()));

@@ -270,6 +270,11 @@ private:
 private:
     // Replaces a list's lines in one step (one change notice instead of one per line).
     static void ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines);
+    // True when a trimmed line opens a section of the scout file. A section
+    // whose close tag is missing ends at the next such line, for every reader
+    // and for the store alike, so that saving never swallows or doubles the
+    // sections after it.
+    static bool IsSectionOpenTag(const AnsiString& trimmed);
     // The lines of the first section named name in masterlist, trimmed or as stored.
     std::vector<AnsiString> SectionLines(const AnsiString& name, bool trimmed);
     // An element line as the scout file stores it: "   <tag>value</tag>".
@@ -279,6 +284,10 @@ private:
     // when the line does not begin with openTag or no closeMark follows within them.
     static AnsiString ElementValue(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark,
                                    size_t maxChars = AnsiString::npos);
+    // The name under which a scout file is kept aside as it was: "<file>.orig",
+    // or, when that holds something else already, the first free
+    // "<file>.orig2", "<file>.orig3" ...
+    static AnsiString FreeKeepAsideName(const AnsiString& scoutFile, const std::string& bytes);
     // Writes the loaded scout's files; false when the scout file could not be
     // written (reported; the scout stays loaded and nothing is cleared).
     bool WriteCurrentScout();
@@ -326,6 +335,11 @@ public:
     bool ResetAfterSave = false;
     int ListMode = 0;
     bool RowsBuilt = false;
+    // When the loaded scout's file held content that its lines cannot keep:
+    // the file's bytes as loaded and the name they are kept under before the
+    // first save; empty otherwise.
+    AnsiString KeepAsideName;
+    std::string KeepAsideBytes;
     int AttendanceMatrix[300][401] = {};
     TDateTime WeekReference = 0;
 

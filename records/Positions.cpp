@@ -46,8 +46,10 @@ void TForm1::StoreListSection(int mode) {
 void TForm1::FetchListSection(int mode) {
     TStringList entries;
     for (const AnsiString& line : SectionLines(ModeInfo(mode).section, false)) {
+        // A line of blanks is no entry: the save would write it as an empty
+        // line, which the next load skips.
         AnsiString entry = TrimKeepingTabs(line);
-        entries.Add(entry.empty() ? entry : RestoreListEntry(entry));
+        if (!entry.empty()) entries.Add(RestoreListEntry(entry));
     }
     slavelist->Items()->Assign(entries);
     lbPositions->Items()->Assign(entries);

@@ -28,6 +28,16 @@ bool TForm1::WriteCurrentScout() {
     StoreOpenSheet();
 
     const AnsiString scoutFile = CurrentScout + ".scout";
+    if (!KeepAsideName.empty()) {
+        try {
+            WriteWholeFile(KeepAsideName, KeepAsideBytes);
+        } catch (const EInOutError& e) {
+            ShowMessage("Could not save " + scoutFile + ": " + e.Message());
+            return false;
+        }
+        KeepAsideName.clear();
+        KeepAsideBytes.clear();
+    }
     std::string bytes;
     for (const AnsiString& line : masterlist->Items()->Lines()) {
         bytes += line;
@@ -43,6 +53,15 @@ bool TForm1::WriteCurrentScout() {
     // the scout then stays loaded.
     memoNotes->Lines()->SaveToFile(CurrentScout + ".nts");
     return true;
+}
+
+AnsiString TForm1::FreeKeepAsideName(const AnsiString& scoutFile, const std::string& bytes) {
+    for (int n = 1;; ++n) {
+        AnsiString name = scoutFile + ".orig" + (n == 1 ? AnsiString() : IntToStr(n));
+        std::string kept;
+        if (DirectoryExists(name)) continue;
+        if (!FileExists(name) || (ReadWholeFile(name, kept) && kept == bytes)) return name;
+    }
 }
 
 void TForm1::SaveCurrentScout() {
@@ -86,6 +105,8 @@ void TForm1::ClearScoutForm() {
         edit->SetText("");
     for (TRadioButton* button : {rbMF1, rbMF2, rbMF3}) button->SetChecked(false);
     CurrentScout = "";
+    KeepAsideName.clear();
+    KeepAsideBytes.clear();
     masterlist->Items()->Clear();
     slavelist->Items()->Clear();
 }

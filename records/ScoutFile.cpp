@@ -4,12 +4,7 @@
 
 #include "records/LineReader.h"
 
-namespace {
-
-// A trimmed line that opens a section of the scout file. Used to end a
-// section whose close tag is missing, so that storing it never swallows the
-// sections after it.
-bool IsSectionOpenTag(const AnsiString& trimmed) {
+bool TForm1::IsSectionOpenTag(const AnsiString& trimmed) {
     static const char* const plain[] = {"<Scout>", "<Tenderfoot>", "<Secondclass>", "<Firstclass>", "<Star>",
                                         "<Life>", "<Eagle>", "<Bronzepalm>", "<Goldpalm>", "<Silverpalm>",
                                         "<Pos>", "<Camps>", "<Serv>", "<Attend>"};
@@ -18,8 +13,6 @@ bool IsSectionOpenTag(const AnsiString& trimmed) {
     bool award = StartsWith(trimmed, "<Mb ") || StartsWith(trimmed, "<Other ");
     return award && trimmed.back() == '>' && trimmed.find('<', 1) == AnsiString::npos;
 }
-
-}  // namespace
 
 void TForm1::ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines) {
     TStringList fresh;
@@ -36,8 +29,8 @@ std::vector<AnsiString> TForm1::SectionLines(const AnsiString& name, bool trimme
         AnsiString line = Trim(raw);
         if (!inside) {
             inside = line == openTag;
-        } else if (line == closeTag) {
-            break;
+        } else if (line == closeTag || IsSectionOpenTag(line)) {
+            break;  // without its close tag a section ends where the next one opens
         } else {
             lines.push_back(trimmed ? std::move(line) : raw);
         }

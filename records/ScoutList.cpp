@@ -31,7 +31,9 @@ bool OneOf(char c, const char* chars) {
     return false;
 }
 
-bool IsLineBreak(char c) { return c == '\n'; }
+// A line feed, a carriage return or both end a line (an empty line between
+// the two carries no tag).
+bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
 
 // The lines of bytes as the two tag readers see them: [start, end) of each,
 // end at its line break or at the end of the bytes.
