@@ -45,8 +45,8 @@ inline bool IsCapitalTagLine(std::string_view trimmed) {
 // followed by a capital letter, or by "/" and a capital letter.
 uint64_t CapitalTagMask(std::string_view bytes, size_t from);
 
-// From a place in a scout file's line: where the line ends (its line feed,
-// or the end of bytes) and where its text ends by the line reader's rule
+// From a place in a scout file's line: where the line ends (its line feed
+// or carriage return, or the end of bytes) and where its text ends by the line reader's rule
 // (end, or an earlier byte that ends the text).
 inline void FindLineEnd(std::string_view bytes, size_t from, size_t& end, size_t& cut) {
     end = cut = bytes.size();
@@ -54,7 +54,7 @@ inline void FindLineEnd(std::string_view bytes, size_t from, size_t& end, size_t
         for (uint64_t mask = SpecialByteMask(bytes, block); mask != 0; mask &= mask - 1) {
             size_t i = block + static_cast<size_t>(std::countr_zero(mask));
             unsigned char b = static_cast<unsigned char>(bytes[i]);
-            if (b == '\n') {
+            if (b == '\n' || b == '\r') {
                 end = i;
                 cut = std::min(cut, i);
                 return;
@@ -80,7 +80,7 @@ void ForEachCapitalTagLine(std::string_view bytes, Each&& each) {
             // Only blanks, TABs and code 30 (kept, then trimmed) may stand before it on its line.
             size_t start = tag;
             while (start > 0 && (bytes[start - 1] == ' ' || bytes[start - 1] == '\t' || bytes[start - 1] == 30)) --start;
-            if ((start > 0 && bytes[start - 1] != '\n') || tag - start >= static_cast<size_t>(MaxLineChars)) continue;
+            if ((start > 0 && bytes[start - 1] != '\n' && bytes[start - 1] != '\r') || tag - start >= static_cast<size_t>(MaxLineChars)) continue;
             size_t end = size, cut = size;
             FindLineEnd(bytes, tag, end, cut);
             cut = std::min(cut, start + MaxLineChars);
