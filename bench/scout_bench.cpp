@@ -54,12 +54,23 @@ void BM_SaveLargeScout(benchmark::State& state) {
     ReadWholeFile(name + ".scout", scoutBytes);
     ReadWholeFile(name + ".nts", notesBytes);
     SideBySide side(state);
-    for (auto _ : state)
+    int round = 0;
+    for (auto _ : state) {
+        // A save of an unchanged scout writes nothing: change both files each round.
+        TStrings* notes = f->memoNotes->Lines();
+        if (++round % 2) {
+            f->editPatrol->SetText("Owls");
+            notes->Add("one more line");
+        } else {
+            f->editPatrol->SetText("Foxes");
+            notes->Delete(notes->Count() - 1);
+        }
         side.Round([&] { f->Save1Click(nullptr); },
                    [&] {
                        floors::Write("floor.scout", scoutBytes);
                        floors::Write("floor.nts", notesBytes);
                    });
+    }
     state.counters["scout_lines"] = f->masterlist->Items()->Count();
 }
 BENCHMARK(BM_SaveLargeScout)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -15,6 +15,14 @@ bool BeginsWithAny(const AnsiString& upper, std::initializer_list<const char*> p
 
 }  // namespace
 
+TForm1::EagleGroup TForm1::EagleGroupOf(const AnsiString& badgeName) {
+    const AnsiString upper = UpperCase(badgeName);
+    if (BeginsWithAny(upper, {"CAMP", "CITIZ", "COMM", "ENVIR", "FAMI", "FIRS", "PERSON"})) return EagleGroup::Required;
+    if (BeginsWithAny(upper, {"EMERG", "LIFE"})) return EagleGroup::Lifesaving;
+    if (BeginsWithAny(upper, {"CYCL", "HIKI", "SWIM"})) return EagleGroup::Outdoor;
+    return EagleGroup::None;
+}
+
 void TForm1::cboSCTsClick(TObject*) {
     const AnsiString name = cboSCTs->Text();
     if (name.empty()) return;
@@ -180,10 +188,10 @@ void TForm1::FillAwardLists() {
             if (completed) {
                 kind.earned->Items()->Add(name);
                 if (kind.inProgress == cboMBi) {
-                    AnsiString upper = UpperCase(name);
-                    if (BeginsWithAny(upper, {"CAMP", "CITIZ", "COMM", "ENVIR", "FAMI", "FIRS", "PERSON"})) ++eagleCount;
-                    if (BeginsWithAny(upper, {"EMERG", "LIFE"})) lifeSaving = true;
-                    if (BeginsWithAny(upper, {"CYCL", "HIKI", "SWIM"})) outdoor = true;
+                    const EagleGroup group = EagleGroupOf(name);
+                    if (group == EagleGroup::Required) ++eagleCount;
+                    if (group == EagleGroup::Lifesaving) lifeSaving = true;
+                    if (group == EagleGroup::Outdoor) outdoor = true;
                 }
             } else if (started) {
                 kind.inProgress->Items()->Add(name);

@@ -84,7 +84,8 @@
     X(Button2Click) X(Button4Click) X(TroopList1Click) X(PatrolLists1Click) X(MeritBadgesStarted1Click)    \
     X(AllMeritBadgesEarned2Click) X(AllMeritBadgesEarned1Click) X(PositionsReport1Click)                   \
     X(WaitingtoAward1Click)                                                                                \
-    X(FormResize) X(pnlRptsResize) X(FormScaler1ExitResize)
+    X(FormResize) X(pnlRptsResize) X(FormScaler1ExitResize)                                                \
+    X(GeneralNotes1Click) X(Notepad1Click) X(Backup1Click) X(ScoutDetail1Click) X(ProgressDetail1Click)
 
 constexpr int MaxRequirements = 150;  // requirements of a sheet or catalog, indexes 1..150
 constexpr int SheetRows = 11;         // requirement rows shown at a time
@@ -181,6 +182,16 @@ public:
     void pnlRptsResize(TObject* Sender);
     void FormScaler1ExitResize(TObject* Sender, double XScale, double YScale);
 
+    // ---- the one-scout reports
+    void ScoutDetail1Click(TObject* Sender);
+    void ProgressDetail1Click(TObject* Sender);
+    // ---- general notes and backup
+    void GeneralNotes1Click(TObject* Sender);
+    void Notepad1Click(TObject* Sender);
+    void Backup1Click(TObject* Sender);
+    void CopyDataFilesToBackup(const AnsiString& dataFolder);
+    bool CopyFileStream(const AnsiString& source, const AnsiString& target);
+
     // ---- the scout file and its sections
     void ExtractSection(const AnsiString& name);
     void StoreSection(const AnsiString& spec);
@@ -196,6 +207,11 @@ public:
     AnsiString ReadFileTag(const AnsiString& fileName, const AnsiString& tag);
     // ---- loading
     AnsiString RankStatus(const AnsiString& section);
+    // How a completed merit badge counts for Eagle: required outright, or as
+    // one of the lifesaving (Emergency Preparedness, Lifesaving) or outdoor
+    // (Cycling, Hiking, Swimming) badges, of which only one of each counts.
+    enum class EagleGroup { None, Required, Lifesaving, Outdoor };
+    static EagleGroup EagleGroupOf(const AnsiString& badgeName);
     void FillAwardLists();
     // ---- requirement sheet
     void ShowAwardSheet(const AnsiString& title, const AnsiString& name, const AnsiString& kind);
@@ -303,6 +319,25 @@ private:
     void FreeRequirementRows();
     // Fills the personal fields from the <Scout> section.
     void ShowPersonalSection();
+
+    // ---- helpers of the one-scout reports
+private:
+    // Saves the loaded scout without unloading it, then empties the report
+    // list and reads the file just written into bytes, its kept lines
+    // trimmed into lines (views into bytes); false when the save failed
+    // (reported), and then nothing else is done.
+    bool SaveForDetailReport(std::string& bytes, std::vector<std::string_view>& lines);
+    // Empties the window, loads the scout named again and shows the report panel.
+    void ReloadAfterDetailReport(const AnsiString& name);
+
+    // ---- helpers of the general notes and the backup
+private:
+    // Creates GeneralNotes.txt holding "General Notes" when it is missing;
+    // false when it could not be created (reported).
+    bool CreateGeneralNotes();
+    // Starts the desktop's text editor, with a file or none.
+    void StartNotepad(const AnsiString& parameters);
+    bool BackupRunning = false;
 
 public:
     // Saves and unloads the loaded scout, as every command that leaves a

@@ -44,14 +44,16 @@ bool TForm1::WriteCurrentScout() {
         bytes += '\n';
     }
     try {
-        WriteWholeFile(scoutFile, bytes);
+        // A scout saved again without a change (as the one-scout reports do
+        // after a save) costs a read instead of a write to disk.
+        WriteWholeFileIfChanged(scoutFile, bytes);
     } catch (const EInOutError& e) {
         ShowMessage("Could not save " + scoutFile + ": " + e.Message());
         return false;
     }
     // A failure here raises the file error, which the caller's guard shows;
     // the scout then stays loaded.
-    memoNotes->Lines()->SaveToFile(CurrentScout + ".nts");
+    WriteWholeFileIfChanged(CurrentScout + ".nts", memoNotes->Lines()->Text());
     return true;
 }
 

@@ -5,27 +5,6 @@
 
 namespace {
 
-struct Rank {
-    std::string_view openLine, endMark;
-    const char* name;
-};
-
-// Levels 1 to 6; level 0 is "Scout". The palms do not count.
-constexpr Rank Ranks[] = {
-    {"<Tenderfoot>", "</Te", "Tenderfoot"}, {"<Secondclass>", "</Se", "Second Class"},
-    {"<Firstclass>", "</Fi", "First Class"}, {"<Star>", "</St", "Star"},
-    {"<Life>", "</Li", "Life"},              {"<Eagle>", "</Ea", "Eagle"},
-};
-
-// A <Completed> line that holds a date: the text after the tag does not
-// begin with "<" (an empty element is "<Completed></Completed>").
-bool HoldsCompletedDate(std::string_view line) {
-    constexpr std::string_view tag = "<Completed>";
-    if (!LineStartsWith(line, tag)) return false;
-    std::string_view text = TrimmedLine(line.substr(tag.size(), 99));
-    return text.empty() || text.front() != '<';
-}
-
 struct RankValues {
     AnsiString troop, patrol, birthdate;
     int level = 0;
@@ -46,7 +25,7 @@ RankValues ReadRankValues(const std::vector<std::string_view>& lines) {
             continue;
         }
         for (int k = 1; k <= 6; ++k) {
-            const Rank& rank = Ranks[k - 1];
+            const ReportRank& rank = ReportRanks[k - 1];
             if (lines[j] != rank.openLine) continue;
             j = WalkSection(lines, j, [&rank](std::string_view line) { return LineStartsWith(line, rank.endMark); },
                             [&v, k](std::string_view line) {
@@ -65,7 +44,7 @@ void TForm1::AllMeritBadgesEarned1Click(TObject*) {
     const AnsiString sort = AskSortOption("Sort by 'T'roop,'S'cout or 'R'ank?", "S");
     ScanListedScouts(true, [&](const AnsiString& name, const std::vector<std::string_view>& lines) {
         const RankValues v = ReadRankValues(lines);
-        const AnsiString rank = v.level == 0 ? "Scout" : Ranks[v.level - 1].name;
+        const AnsiString rank = v.level == 0 ? "Scout" : ReportRanks[v.level - 1].name;
         const AnsiString troop = PadText(v.troop, 5, false), scout = PadText(name, 30, true);
         const AnsiString rest = PadText(v.birthdate, 10, true) + "  " + PadText(v.patrol, 15, true);
         AnsiString row;

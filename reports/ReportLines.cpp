@@ -56,3 +56,10 @@ uint64_t CapitalTagMask(std::string_view bytes, size_t from) {
     }
     return mask;
 }
+
+bool HoldsCompletedDate(std::string_view trimmed) {
+    constexpr std::string_view tag = "<Completed>";
+    if (!LineStartsWith(trimmed, tag)) return false;
+    std::string_view text = TrimmedLine(trimmed.substr(tag.size(), MaxValueChars));
+    return text.empty() || text.front() != '<';
+}

@@ -91,6 +91,22 @@ void ForEachCapitalTagLine(std::string_view bytes, Each&& each) {
         }
     }
 }
+// The six ranks that count as a scout's rank, level 1 (Tenderfoot) to 6
+// (Eagle): the open line of the rank's section, the start of its end line,
+// and the rank's name. The palms never count.
+struct ReportRank {
+    std::string_view openLine, endMark;
+    const char* name;
+};
+inline constexpr ReportRank ReportRanks[] = {
+    {"<Tenderfoot>", "</Te", "Tenderfoot"}, {"<Secondclass>", "</Se", "Second Class"},
+    {"<Firstclass>", "</Fi", "First Class"}, {"<Star>", "</St", "Star"},
+    {"<Life>", "</Li", "Life"},              {"<Eagle>", "</Ea", "Eagle"},
+};
+
+// A trimmed <Completed> line that holds a date: the text after the tag does
+// not begin with "<" (an empty element is "<Completed></Completed>").
+bool HoldsCompletedDate(std::string_view trimmed);
 
 // True when the trimmed line begins with prefix.
 inline bool LineStartsWith(std::string_view trimmed, std::string_view prefix) {

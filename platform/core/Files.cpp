@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Strings.h"
@@ -57,7 +58,7 @@ bool ReadNative(const AnsiString& path, std::string& bytes) {
     return true;
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -92,6 +93,58 @@ void SyncFolderOf(const AnsiString& path) {
     if (fd >= 0) {
         ::fsync(fd);  // best effort: the rename is already done
         ::close(fd);
+    }
+}
+
+// Where replacing a file through a temporary one failed; errno tells why.
+enum class ReplaceStage { None, Create, Fill, Rename };
+
+// Creates a new temporary file beside target, lets fill write it, closes it
+// and renames it over target. On a failure the temporary file is removed,
+// target is left as it was and errno holds the reason. The rename replaces
+// a link named target; it never writes through it.
+template <typename Fill>
+ReplaceStage ReplaceThroughTemporary(const AnsiString& target, Fill&& fill) {
+    AnsiString tempName;
+    int fd = CreateTemporaryBeside(target, tempName);
+    if (fd < 0) return ReplaceStage::Create;
+    ReplaceStage failed = fill(fd) ? ReplaceStage::None : ReplaceStage::Fill;
+    int error = errno;
+    if (::close(fd) != 0 && failed == ReplaceStage::None) {
+        failed = ReplaceStage::Fill;
+        error = errno;
+    }
+    if (failed == ReplaceStage::None && ::rename(tempName.c_str(), target.c_str()) != 0) {
+        failed = ReplaceStage::Rename;
+        error = errno;
+    }
+    if (failed != ReplaceStage::None) {
+        ::unlink(tempName.c_str());
+        errno = error;
+    }
+    return failed;
+}
+
+// Copies everything readable from one descriptor to the other: in the
+// kernel where it can, through a buffer where it cannot.
+bool CopyBytes(int from, int to) {
+    for (;;) {
+        ssize_t n = ::copy_file_range(from, nullptr, to, nullptr, size_t(1) << 30, 0);
+        if (n == 0) return true;
+        if (n > 0) continue;
+        if (errno == EINTR) continue;
+        if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) return false;
+        break;
+    }
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(from, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) return true;
+        if (!WriteAll(to, std::string_view(buffer, static_cast<size_t>(n)))) return false;
     }
 }
 
@@ -161,6 +214,18 @@ bool MatchesMask(const AnsiString& name, const AnsiString& mask) {
     return MatchWildcards(name, mask);
 }
 
+namespace {
+
+// Sorts names case-insensitively, names equal but for case in code order.
+void SortNames(std::vector<AnsiString>& names) {
+    std::sort(names.begin(), names.end(), [](const AnsiString& a, const AnsiString& b) {
+        int order = CompareText(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+}  // namespace
+
 std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir) {
     // A mask may carry a folder part of its own ("Trailbook\*.txt").
     AnsiString folder = NativePath(dir);
@@ -188,10 +253,20 @@ std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir)
         if (regular) names.push_back(name);
     }
     ::closedir(handle);
-    std::sort(names.begin(), names.end(), [](const AnsiString& a, const AnsiString& b) {
-        int order = CompareText(a, b);
-        return order != 0 ? order < 0 : a < b;
-    });
+    SortNames(names);
+    return names;
+}
+
+std::vector<AnsiString> ListEntries(const AnsiString& dir) {
+    std::vector<AnsiString> names;
+    DIR* handle = ::opendir(NativePath(dir).c_str());
+    if (!handle) return names;
+    while (const dirent* entry = ::readdir(handle)) {
+        AnsiString name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    ::closedir(handle);
+    SortNames(names);
     return names;
 }
 
@@ -206,28 +281,14 @@ std::string ReadWholeFileOrThrow(const AnsiString& fileName) {
 
 void WriteWholeFile(const AnsiString& fileName, const std::string& bytes) {
     const AnsiString target = NativePath(fileName);
-    AnsiString tempName;
-    int fd = CreateTemporaryBeside(target, tempName);
-    if (fd < 0) ThrowCreateError(fileName, errno);
-
     // Keep the permissions of a file that is being replaced.
     struct stat old;
-    bool ok = true;
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(tempName.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(tempName.c_str());
-        ThrowCreateError(fileName, error);
-    }
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    auto fill = [&](int fd) {
+        return (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    };
+    ReplaceStage failed = ReplaceThroughTemporary(target, fill);
+    if (failed != ReplaceStage::None) ThrowCreateError(fileName, errno);
     SyncFolderOf(target);
 }
 
@@ -256,4 +317,30 @@ bool WholeFileReader::Read(const AnsiString& fileName) {
     }
 }
 
+bool WriteWholeFileIfChanged(const AnsiString& fileName, const std::string& bytes) {
+    struct stat present;
+    const AnsiString target = NativePath(fileName);
+    if (::stat(target.c_str(), &present) == 0 && S_ISREG(present.st_mode) &&
+        static_cast<size_t>(present.st_size) == bytes.size()) {
+        std::string old;
+        if (ReadNative(target, old) && old == bytes) return false;
+    }
+    WriteWholeFile(fileName, bytes);
+    return true;
+}
+
 void CopyWholeFile(const AnsiString& from, const AnsiString& to) { WriteWholeFile(to, ReadWholeFileOrThrow(from)); }
+
+CopyOutcome CopyFileReplacing(const AnsiString& from, const AnsiString& to) {
+    // O_NONBLOCK: opening a pipe or device must not wait; only a regular file is copied.
+    int source = ::open(NativePath(from).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (source < 0) return CopyOutcome::SourceUnreadable;
+    FdCloser closer{source};
+    struct stat info;
+    if (::fstat(source, &info) != 0 || !S_ISREG(info.st_mode)) return CopyOutcome::SourceUnreadable;
+    switch (ReplaceThroughTemporary(NativePath(to), [&](int fd) { return CopyBytes(source, fd); })) {
+        case ReplaceStage::None: return CopyOutcome::Copied;
+        case ReplaceStage::Fill: return CopyOutcome::CopyFailed;
+        default: return CopyOutcome::TargetUncreatable;
+    }
+}

@@ -24,6 +24,9 @@ bool SetCurrentDir(const AnsiString& dir);
 // letters compared without regard to case), sorted case-insensitively, so
 // the order is stable from run to run.
 std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir = ".");
+// Names of every entry of dir (files, folders and the rest; "." and ".."
+// left out), sorted as ListFiles sorts them; empty when dir cannot be read.
+std::vector<AnsiString> ListEntries(const AnsiString& dir = ".");
 bool MatchesMask(const AnsiString& name, const AnsiString& mask);
 
 // Whole-file helpers. ReadWholeFile reads into bytes, reusing its storage, and
@@ -49,7 +52,22 @@ private:
     std::unique_ptr<char[]> buffer_;
     size_t capacity_ = 0, size_ = 0;
 };
+// The same, but a regular file that holds exactly these bytes already is left
+// untouched (a read instead of a write to disk); true when it was written.
+bool WriteWholeFileIfChanged(const AnsiString& fileName, const std::string& bytes);
 // Copies a file the same way; throws EFOpenError / EFCreateError.
 void CopyWholeFile(const AnsiString& from, const AnsiString& to);
+
+// Copies the bytes of the regular file from into a new temporary file beside
+// to and renames it over to, so a failure at any step leaves to as it was and
+// no temporary file behind; a link named to is replaced, never followed. The
+// copy is not forced to disk (a backup copies many files at the speed of cp).
+enum class CopyOutcome {
+    Copied,
+    SourceUnreadable,   // from cannot be opened, or is no regular file
+    TargetUncreatable,  // the temporary file cannot be created, or not renamed over to
+    CopyFailed,         // reading, writing or closing failed during the copy
+};
+CopyOutcome CopyFileReplacing(const AnsiString& from, const AnsiString& to);
 
 #endif

@@ -44,6 +44,9 @@ public:
     AnsiString Language = "ENU";
     DWORD VersionWord = 5 | (1 << 8);
     bool AutoHideTaskbar = false;
+    // Runs whenever the program lets pending messages through, standing for
+    // what a user does meanwhile.
+    std::function<void()> WhileProcessingMessages;
 
     // ---- Desktop
     void ShowMessage(const AnsiString& caption, const AnsiString& text) override;
@@ -55,7 +58,9 @@ public:
     void RunMessageLoop(TForm* mainForm) override;
     void Terminate() override { terminated_ = true; }
     bool Terminated() const { return terminated_; }
-    void ProcessMessages() override {}
+    void ProcessMessages() override {
+        if (WhileProcessingMessages) WhileProcessingMessages();
+    }
     void PrintLines(const AnsiString& title, const TFont& font, const std::vector<AnsiString>& lines) override;
     bool ShellExecute(const AnsiString& program, const AnsiString& parameters) override;
     bool ShowHelpFile(const AnsiString& path) override;

@@ -1,31 +1,6 @@
 // Saving the loaded scout, emptying the window, closing, File > Save and Undo.
-#include <signal.h>
-#include <sys/resource.h>
-
+#include "platform/testing/TinyFileLimit.h"
 #include "records/tests/WindowFixture.h"
-
-namespace {
-// While it lives, no file can grow beyond a few bytes: every write of a
-// longer file fails as on a full disk.
-class TinyFileLimit {
-public:
-    TinyFileLimit() {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = old_;
-        tiny.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-    }
-    ~TinyFileLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
-}  // namespace
 
 class Saving : public WindowFixture {
 protected:

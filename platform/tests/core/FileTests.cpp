@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Files.h"
+#include "platform/testing/TinyFileLimit.h"
 #include "platform/tests/core/TempFolder.h"
 
 namespace {
@@ -52,15 +51,10 @@ TEST(Files, AFailedWriteLeavesTheOldFileAndNoTemporary) {
     TempFolder::Write(target, "old contents\n");
 
     // The write itself fails part way: the file size limit stops it.
-    struct rlimit saved;
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 4;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    ExpectCreateErrorNaming(target, std::string(1000, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        TinyFileLimit full(4);
+        ExpectCreateErrorNaming(target, std::string(1000, 'x'));
+    }
 
     EXPECT_EQ(TempFolder::Read(target), "old contents\n");
     EXPECT_EQ(Entries(folder), (std::vector<std::string>{"Smith.scout"}));
@@ -90,6 +84,63 @@ TEST(Files, CopyWholeFileCopiesBytesAndReportsAMissingSource) {
     EXPECT_EQ(TempFolder::Read(folder / "b.Rank"), "1\x1e" "Short\x1e" "Long\r\n");
     EXPECT_THROW(CopyWholeFile(folder / "none", folder / "c.Rank"), EFOpenError);
     EXPECT_FALSE(FileExists(folder / "c.Rank"));
+}
+
+TEST(Files, CopyFileReplacingCopiesOnlyRegularFilesAndKeepsTheOldCopyOnFailure) {
+    TempFolder folder;
+    TempFolder::Write(folder / "a.scout", std::string(200000, 'a'));
+    TempFolder::Write(folder / "old.scout", "old copy");
+    EXPECT_EQ(CopyFileReplacing(folder / "a.scout", folder / "old.scout"), CopyOutcome::Copied);
+    EXPECT_EQ(TempFolder::Read(folder / "old.scout"), std::string(200000, 'a')) << "a file larger than one buffer";
+
+    // A pipe is not waited for, a folder is not read.
+    ASSERT_EQ(::mkfifo((folder / "pipe.nts").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder / "dir.scout");
+    EXPECT_EQ(CopyFileReplacing(folder / "pipe.nts", folder / "p.copy"), CopyOutcome::SourceUnreadable);
+    EXPECT_EQ(CopyFileReplacing(folder / "dir.scout", folder / "d.copy"), CopyOutcome::SourceUnreadable);
+    EXPECT_EQ(CopyFileReplacing(folder / "missing", folder / "m.copy"), CopyOutcome::SourceUnreadable);
+    EXPECT_EQ(CopyFileReplacing(folder / "a.scout", folder / "dir.scout"), CopyOutcome::TargetUncreatable);
+    EXPECT_EQ(CopyFileReplacing(folder / "a.scout", folder / "none/a.scout"), CopyOutcome::TargetUncreatable);
+    {
+        TinyFileLimit full(4);
+        EXPECT_EQ(CopyFileReplacing(folder / "a.scout", folder / "old.scout"), CopyOutcome::CopyFailed);
+    }
+    EXPECT_EQ(TempFolder::Read(folder / "old.scout"), std::string(200000, 'a'));
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"a.scout", "dir.scout", "old.scout", "pipe.nts"}))
+        << "no copy and no temporary file left by the failures";
+
+    // A link standing where the copy goes is replaced; its target is untouched.
+    TempFolder::Write(folder / "outside", "outside");
+    std::filesystem::create_symlink(folder / "outside", folder / "link.scout");
+    EXPECT_EQ(CopyFileReplacing(folder / "a.scout", folder / "link.scout"), CopyOutcome::Copied);
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "link.scout"));
+    EXPECT_EQ(TempFolder::Read(folder / "outside"), "outside");
+}
+
+TEST(Files, WriteWholeFileIfChangedLeavesAFileWithTheSameBytesAlone) {
+    TempFolder folder;
+    const std::string target = folder / "Smith.scout";
+    TempFolder::Write(target, "same\n");
+    struct stat before, after;
+    ::stat(target.c_str(), &before);
+    EXPECT_FALSE(WriteWholeFileIfChanged(target, "same\n"));
+    ::stat(target.c_str(), &after);
+    EXPECT_EQ(before.st_ino, after.st_ino) << "not replaced";
+
+    EXPECT_TRUE(WriteWholeFileIfChanged(target, "same\r\n"));
+    EXPECT_EQ(TempFolder::Read(target), "same\r\n");
+    EXPECT_TRUE(WriteWholeFileIfChanged(folder / "new.nts", ""));
+    EXPECT_TRUE(FileExists(folder / "new.nts")) << "a missing file is written, even empty";
+    std::filesystem::create_directory(folder / "dir.scout");
+    EXPECT_THROW(WriteWholeFileIfChanged(folder / "dir.scout", ""), EFCreateError);
+}
+
+TEST(Files, ListEntriesNamesFilesAndFoldersInAStableOrder) {
+    TempFolder folder;
+    for (const char* name : {"b.scout", "A.scout", "a.scout"}) TempFolder::Write(folder / name, "");
+    std::filesystem::create_directory(folder / "TBKP");
+    EXPECT_EQ(ListEntries(folder.Path()), (std::vector<AnsiString>{"A.scout", "a.scout", "b.scout", "TBKP"}));
+    EXPECT_TRUE(ListEntries(folder / "missing").empty());
 }
 
 TEST(Files, ListFilesMatchesMasksWithoutRegardToCaseInAStableOrder) {

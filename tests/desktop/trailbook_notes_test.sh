@@ -1,0 +1,102 @@
+# The real program on a copy of the sample data folder, with a stand-in text
+# editor that records how it was started set as the desktop's text/plain
+# default in the test's own XDG folders: Tools > General Notes creates
+# GeneralNotes.txt and opens it in that editor, Tools > Notepad starts it with
+# no file, and File > Backup copies exactly the data files into TBKP and says
+# "Backed Up!". A screenshot of the message is kept in the build folder.
+source "$(dirname "$0")/lib.sh"
+tb_init "$@"
+
+# Clicks without focusing the window first: focusing would close an open menu.
+click_open_menu() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
+}
+
+# Places in the window: the menu bar is 25 pixels high, menu items 25 pixels apart.
+FILE_MENU=(18 12)
+FILE_BACKUP=(50 112)
+TOOLS_MENU=(220 12)
+TOOLS_GENERAL_NOTES=(260 87)
+TOOLS_NOTEPAD=(260 112)
+
+data="$TB_TMP/data"
+cp -r "$TB_SOURCE/demo" "$data"
+rm -f "$data/GeneralNotes.txt"
+
+# The stand-in editor and the desktop's choice of it for plain text.
+editor_log="$TB_TMP/editor.log"
+mkdir -p "$TB_TMP/xdg/config" "$TB_TMP/xdg/data/applications"
+cat >"$TB_TMP/editor.sh" <<EOF
+#!/bin/sh
+{ echo "started in \$(pwd)"; for a in "\$@"; do echo "file \$a"; done; echo "end"; } >>"$editor_log"
+EOF
+chmod +x "$TB_TMP/editor.sh"
+cat >"$TB_TMP/xdg/data/applications/tb-recorder.desktop" <<EOF
+[Desktop Entry]
+Type=Application
+Name=Recording editor
+Exec=$TB_TMP/editor.sh %f
+MimeType=text/plain;
+EOF
+printf '[Default Applications]\ntext/plain=tb-recorder.desktop\n' >"$TB_TMP/xdg/config/mimeapps.list"
+export XDG_CONFIG_HOME="$TB_TMP/xdg/config" XDG_DATA_HOME="$TB_TMP/xdg/data"
+unset XDG_CURRENT_DESKTOP VISUAL EDITOR
+
+# A message box of the program: a second visible window titled Trailbook.
+wait_message() {
+    local id i
+    for ((i = 0; i < 100; i++)); do
+        for id in $(xdotool search --onlyvisible --name "^Trailbook\$"); do
+            [ "$id" = "$win" ] || { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+
+tb_start "$data" "$TB_BUILD/app/trailbook"
+win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
+sleep 1
+
+# General Notes: the file is created and opened in the editor.
+tb_click "$win" "${TOOLS_MENU[@]}"
+click_open_menu "$win" "${TOOLS_GENERAL_NOTES[@]}"
+tb_wait_log "$editor_log" "^end" || tb_fail "General Notes did not start the text editor"
+[ "$(cat "$data/GeneralNotes.txt")" = "General Notes" ] || tb_fail "GeneralNotes.txt does not hold \"General Notes\""
+[ "$(wc -c <"$data/GeneralNotes.txt")" -eq 13 ] || tb_fail "GeneralNotes.txt is not 13 bytes"
+grep -qx "started in $data" "$editor_log" || tb_fail "the editor did not start in the data folder"
+grep -Eqx "file ($data/)?GeneralNotes.txt" "$editor_log" || tb_fail "the editor was not given GeneralNotes.txt"
+
+# Notepad: the editor with no file; the notes file is left as it is.
+echo "Court of honor in June" >>"$data/GeneralNotes.txt"
+notes_before=$(md5sum <"$data/GeneralNotes.txt")
+: >"$editor_log"
+tb_click "$win" "${TOOLS_MENU[@]}"
+click_open_menu "$win" "${TOOLS_NOTEPAD[@]}"
+tb_wait_log "$editor_log" "^end" || tb_fail "Notepad did not start the text editor"
+! grep -q "^file " "$editor_log" || tb_fail "Notepad gave the editor a file: $(cat "$editor_log")"
+[ "$(md5sum <"$data/GeneralNotes.txt")" = "$notes_before" ] || tb_fail "Notepad changed GeneralNotes.txt"
+
+# Backup: exactly the data files, byte for byte.
+tb_click "$win" "${FILE_MENU[@]}"
+click_open_menu "$win" "${FILE_BACKUP[@]}"
+message=$(wait_message) || tb_fail "no message after Backup"
+sleep 0.5
+tb_screenshot "$TB_BUILD/tests/desktop/trailbook_backup.png"
+tb_key "$message" Return
+tb_wait_gone_id() { ! xdotool search --onlyvisible --name "^Trailbook\$" | grep -qx "$message"; }
+tb_until 10 tb_wait_gone_id || tb_fail "the Backed Up! message stayed"
+
+[ -d "$data/TBKP" ] || tb_fail "no TBKP folder"
+expected=$(cd "$data" && ls -A | grep -Ei '\.(mb|rank|other|scout|nts)$|^(counselors|generalnotes)\.txt$' | sort)
+actual=$(ls -A "$data/TBKP" | sort)
+[ "$expected" = "$actual" ] || tb_fail "TBKP holds: $actual; expected: $expected"
+echo "$actual" | grep -q '\.scout$' || tb_fail "no scout file in TBKP"
+echo "$actual" | grep -qx 'Counselors.txt' || tb_fail "no Counselors.txt in TBKP"
+while IFS= read -r name; do
+    cmp -s "$data/$name" "$data/TBKP/$name" || tb_fail "$name differs in TBKP"
+done <<<"$actual"
+
+tb_stop
+echo "PASS"
