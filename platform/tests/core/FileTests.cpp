@@ -77,6 +77,28 @@ TEST(Files, AReadOnlyFolderRefusesTheWrite) {
     EXPECT_EQ(TempFolder::Read(target), "old");
 }
 
+TEST(Files, ReadingIntoOneStringGivesEachFileExactly) {
+    TempFolder folder;
+    const std::string big(70000, 'b');
+    WriteWholeFile((folder / "big"), big);
+    WriteWholeFile((folder / "small"), "abc");
+    WriteWholeFile((folder / "empty"), "");
+    std::string bytes = "left over";
+    ASSERT_TRUE(ReadWholeFile((folder / "big"), bytes));
+    EXPECT_EQ(bytes, big);
+    ASSERT_TRUE(ReadWholeFile((folder / "small"), bytes));
+    EXPECT_EQ(bytes, "abc");
+    ASSERT_TRUE(ReadWholeFile((folder / "empty"), bytes));
+    EXPECT_EQ(bytes, "");
+    // A file whose size is not known in advance is read to its end.
+    if (std::filesystem::exists("/proc/self/status")) {
+        ASSERT_TRUE(ReadWholeFile("/proc/self/status", bytes));
+        EXPECT_NE(bytes.find("Name:"), std::string::npos);
+    }
+    EXPECT_FALSE(ReadWholeFile((folder / "missing"), bytes));
+    EXPECT_EQ(bytes, "");
+}
+
 TEST(Files, CopyWholeFileCopiesBytesAndReportsAMissingSource) {
     TempFolder folder;
     TempFolder::Write(folder / "a.Rank", "1\x1e" "Short\x1e" "Long\r\n");
