@@ -8,8 +8,7 @@
 #include "reports/ReportLines.h"
 
 namespace {
-// Holds a top place while rows are collected: a one-blank line sorts before
-// every row, also before rows that begin with blanks.
+// Holds one of the five top places while rows are collected.
 const AnsiString Placeholder = " ";
 constexpr int TopLines = 5;
 }  // namespace
@@ -57,19 +56,22 @@ void TForm1::ScanListedScouts(
 
 void TForm1::EndListReport(const AnsiString& title, const AnsiString& header, const AnsiString& dashes) {
     TStrings* rows = lbRpt->Items();
-    // Adding the rows in their sorted order (stable, as the list's own
-    // insertion is) puts each at the list's end: the same lines as adding
-    // them one by one as they came, without moving the rows already there.
-    std::stable_sort(ReportRows.begin(), ReportRows.end(),
-                     [](const AnsiString& a, const AnsiString& b) { return CompareText(a, b) < 0; });
-    for (const AnsiString& row : ReportRows) rows->Add(row);
-    ReportRows.clear();
     lbRpt->SetSorted(false);
     rows->Put(0, title);
     rows->Put(1, "Report run " + DateToStr(Date()));
     rows->Put(2, Placeholder);
     rows->Put(3, header);
     rows->Put(4, dashes);
+    // The rows follow in the sorted list's order: whole lines compared
+    // without regard to case, equal lines in the order they came. Sorting
+    // them once and appending them below the top lines gives the lines that
+    // adding each in sorted mode gives, without moving the rows already
+    // there; and a row that sorts before a blank (one whose first column
+    // begins with a TAB) cannot take a top line's place.
+    std::stable_sort(ReportRows.begin(), ReportRows.end(),
+                     [](const AnsiString& a, const AnsiString& b) { return CompareText(a, b) < 0; });
+    for (const AnsiString& row : ReportRows) rows->Add(row);
+    ReportRows.clear();
     while (rows->Updating()) rows->EndUpdate();
     pnlRpts->Show();
     if (UnreadableScoutFiles.empty()) return;

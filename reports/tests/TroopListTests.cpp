@@ -63,6 +63,15 @@ TEST_F(TroopLists, OneRowPerScoutSectionAndNoneWithout) {
                                                TroopRow("5", "Unclosed", "", "Owls", "", "")}));
 }
 
+TEST_F(TroopLists, RowThatSortsBeforeABlankStaysBelowTheTopLines) {
+    // A hand-edited troop whose last five characters begin with a TAB.
+    WriteScoutWith("Ann", {"<Troop>x\t1234</Troop>"});
+    std::vector<AnsiString> lines = Run(f->TroopList1);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Troop List");
+    EXPECT_EQ(lines[5], TroopRow("\t1234", "Ann", "", "", "", ""));
+}
+
 TEST_F(TroopLists, LeadersFilterListsTheLeaders) {
     WriteScoutWith("Lee", {"<Troop>7</Troop>", "<Patrol>L-Scoutmaster</Patrol>"});
     WriteScoutWith("Kid", {"<Troop>7</Troop>", "<Patrol>Owls</Patrol>"});
