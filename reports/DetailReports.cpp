@@ -135,7 +135,7 @@ bool TForm1::SaveForDetailReport(std::string& bytes, std::vector<std::string_vie
     lbRpt->SetSorted(false);
     lines.clear();
     if (ReadWholeFile(CurrentScout + ".scout", bytes))
-        ForEachKeptLine(bytes, LineKind::Scout, [&lines](std::string_view line) { lines.push_back(TrimmedLine(line)); });
+        ForEachKeptLine(bytes, LineKind::Scout, [&lines](std::string_view line) { lines.push_back(TrimView(line)); });
     return true;
 }
 

@@ -49,7 +49,7 @@ void TForm1::ScanListedScouts(
         if (tagLinesOnly)
             ForEachCapitalTagLine(bytes, keep);
         else
-            ForEachKeptLine(bytes, LineKind::Scout, [&keep](std::string_view line) { keep(TrimmedLine(line)); });
+            ForEachKeptLine(bytes, LineKind::Scout, [&keep](std::string_view line) { keep(TrimView(line)); });
         each(name, lines);
     }
 }

@@ -7,19 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/core/Strings.h"
 #include "records/LineReader.h"
 
 using AnsiString = std::string;
-
-// The line without the blanks and control characters at both ends (every
-// character of code 32 or less), as Trim does, without a copy.
-inline std::string_view TrimmedLine(std::string_view line) {
-    size_t first = 0;
-    while (first < line.size() && static_cast<unsigned char>(line[first]) <= 32) ++first;
-    size_t last = line.size();
-    while (last > first && static_cast<unsigned char>(line[last - 1]) <= 32) --last;
-    return line.substr(first, last - first);
-}
 
 // The element value of a report. When the trimmed line begins with openTag
 // ("<Troop>"), the line holds that element and the result is true: of the

@@ -39,7 +39,7 @@ TEST(ReportLines, CapitalTagLinesAgreeWithTheLineReaderOnAnyBytes) {
     auto byRule = [](const std::string& bytes) {
         std::vector<AnsiString> lines;
         ForEachKeptLine(bytes, LineKind::Scout, [&lines](std::string_view line) {
-            std::string_view trimmed = TrimmedLine(line);
+            std::string_view trimmed = TrimView(line);
             if (IsCapitalTagLine(trimmed)) lines.emplace_back(trimmed);
         });
         return lines;
