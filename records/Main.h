@@ -286,11 +286,6 @@ private:
 private:
     // Replaces a list's lines in one step (one change notice instead of one per line).
     static void ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines);
-    // True when a trimmed line opens a section of the scout file. A section
-    // whose close tag is missing ends at the next such line, for every reader
-    // and for the store alike, so that saving never swallows or doubles the
-    // sections after it.
-    static bool IsSectionOpenTag(const AnsiString& trimmed);
     // The lines of the first section named name in masterlist, trimmed or as stored.
     std::vector<AnsiString> SectionLines(const AnsiString& name, bool trimmed);
     // An element line as the scout file stores it: "   <tag>value</tag>".
@@ -340,6 +335,12 @@ private:
     bool BackupRunning = false;
 
 public:
+    // True when a trimmed line opens a section of the scout file. A section
+    // whose close tag is missing ends at the next such line, for every reader
+    // (the reports too) and for the store alike, so that saving never
+    // swallows or doubles the sections after it.
+    static bool IsSectionOpenTag(std::string_view trimmed);
+
     // Saves and unloads the loaded scout, as every command that leaves a
     // scout must; false when the save failed (reported) and the scout stays
     // loaded, so that the command stops and nothing typed is lost.

@@ -4,14 +4,14 @@
 
 #include "records/LineReader.h"
 
-bool TForm1::IsSectionOpenTag(const AnsiString& trimmed) {
+bool TForm1::IsSectionOpenTag(std::string_view trimmed) {
     static const char* const plain[] = {"<Scout>", "<Tenderfoot>", "<Secondclass>", "<Firstclass>", "<Star>",
                                         "<Life>", "<Eagle>", "<Bronzepalm>", "<Goldpalm>", "<Silverpalm>",
                                         "<Pos>", "<Camps>", "<Serv>", "<Attend>"};
     for (const char* tag : plain)
         if (trimmed == tag) return true;
-    bool award = StartsWith(trimmed, "<Mb ") || StartsWith(trimmed, "<Other ");
-    return award && trimmed.back() == '>' && trimmed.find('<', 1) == AnsiString::npos;
+    bool award = trimmed.starts_with("<Mb ") || trimmed.starts_with("<Other ");
+    return award && trimmed.back() == '>' && trimmed.find('<', 1) == std::string_view::npos;
 }
 
 void TForm1::ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines) {

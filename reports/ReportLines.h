@@ -9,6 +9,7 @@
 
 #include "platform/core/Strings.h"
 #include "records/LineReader.h"
+#include "records/Main.h"
 
 using AnsiString = std::string;
 
@@ -106,16 +107,17 @@ inline bool LineStartsWith(std::string_view trimmed, std::string_view prefix) {
 
 // Walks the section whose open line is lines[open]: calls each(line) for
 // every following line up to the first one for which isEnd(line) is true,
-// and returns that end line's index. A section that the file ends inside
-// stops at the last line: the result is then lines.size().
+// and returns the index of the section's last line, its end line. A section
+// without its end line ends before the next line that opens a section
+// (TForm1::IsSectionOpenTag), or at the file's last line.
 template <class IsEnd, class Each>
 size_t WalkSection(const std::vector<std::string_view>& lines, size_t open, IsEnd&& isEnd, Each&& each) {
-    size_t j = open + 1;
-    for (; j < lines.size(); ++j) {
-        if (isEnd(lines[j])) break;
+    for (size_t j = open + 1; j < lines.size(); ++j) {
+        if (isEnd(lines[j])) return j;
+        if (TForm1::IsSectionOpenTag(lines[j])) return j - 1;
         each(lines[j]);
     }
-    return j;
+    return lines.size() - 1;
 }
 
 #endif

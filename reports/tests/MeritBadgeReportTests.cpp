@@ -82,3 +82,15 @@ TEST_F(MeritBadgeReports, BadgeSectionThatTheFileEndsInsideStillCounts) {
     Run(f->MeritBadgesStarted1);
     EXPECT_EQ(Rows().back(), ScoutFirst("Cal", "Pioneering", "03/01/2026"));
 }
+
+TEST_F(MeritBadgeReports, SectionWithoutItsEndLineEndsWhereTheNextOpens) {
+    WriteScout("Cal", {"<Mb Pioneering>", "   <Started>03/01/2026</Started>", "<Scout>", "</Scout>",
+                       "<Mb Rowing>", "   <Started>02/01/2026</Started>", "   <Completed>03/02/2026</Completed>",
+                       "</Mb Rowing>"});
+    desktop().QueueInput("S");
+    Run(f->MeritBadgesStarted1);
+    EXPECT_EQ(Rows().back(), ScoutFirst("Cal", "Pioneering", "03/01/2026"));
+    desktop().QueueInput("S");
+    Run(f->AllMeritBadgesEarned2);
+    EXPECT_EQ(Rows().back(), ScoutFirst("Cal", "Rowing", "03/02/2026"));
+}
