@@ -29,7 +29,7 @@ struct PersonalValues {
 };
 
 // Reads the <Scout> section that opens at lines[open] into v; returns the
-// index of its close line (lines.size() when the file ends inside it).
+// index of its last line (WalkSection).
 size_t ReadPersonalValues(const std::vector<std::string_view>& lines, size_t open, PersonalValues& v) {
     return WalkSection(lines, open, [](std::string_view line) { return line == "</Scout>"; },
                        [&v](std::string_view line) {
@@ -71,7 +71,8 @@ struct ScoutSummary {
 };
 
 // One walk over the trimmed lines. A section that the walk reads on through
-// ends at its close line, or at the last line when it has none.
+// ends at its close line; without one, where the next section opens or at
+// the last line.
 ScoutSummary SummarizeScout(const std::vector<std::string_view>& lines) {
     ScoutSummary summary;
     bool entriesFound[3] = {false, false, false};
