@@ -42,7 +42,14 @@ public:
 
     template <class Subject, class Floor>
     void Round(Subject&& subject, Floor&& floor) {
+        Round(subject, floor, [] {});
+    }
+    // The same, with between() run untimed after the floor and before the
+    // subject (to let the subject start from the state the floor started from).
+    template <class Subject, class Floor, class Between>
+    void Round(Subject&& subject, Floor&& floor, Between&& between) {
         floor_.push_back(Time(floor));
+        between();
         double seconds = Time(subject);
         subject_.push_back(seconds);
         state_.SetIterationTime(seconds);
