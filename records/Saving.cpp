@@ -78,7 +78,7 @@ bool TForm1::SaveAndUnload() {
 
 void TForm1::ClearScoutForm() {
     ClearSheet();
-    for (TComboBox* list : {cboMBi, cboMBe, cboOtheri, cboOthere}) list->Items()->Clear();
+    for (TComboBox* list : {cboMBi, cboMBe, cboOtheri, cboOthere}) list->Clear();  // items and text
     SetCaption("Trailbook");
     lblInProgress->SetCaption("In Progress - 0");
     lblEarned->SetCaption("Earned - 0");

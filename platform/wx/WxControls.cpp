@@ -1,6 +1,7 @@
 // Peers of the native controls: edits, memos, list and combo boxes, buttons,
 // check boxes, radio buttons and the month calendar.
 #include "platform/wx/WxForm.h"
+#include "platform/wx/WxGtk.h"
 
 #include <dlfcn.h>
 
@@ -9,6 +10,8 @@
 #include "platform/wx/WxPeers.h"
 
 #include <wx/calctrl.h>
+
+#include <memory>
 
 namespace {
 
@@ -97,7 +100,7 @@ public:
             case PeerProp::Caption:
             case PeerProp::Items: {
                 wxString wanted = ToWx(ModelText());
-                if (text_->GetValue() != wanted) {
+                if (text_->GetValue() != wanted && !ShowsModelLines()) {
                     applying_ = true;
                     text_->ChangeValue(wanted);
                     applying_ = false;
@@ -136,6 +139,16 @@ private:
             joined += lines[i];
         }
         return joined;
+    }
+
+    // A memo's text that reads as the model's lines is left as the user
+    // typed it: a new line begun at the end is not in the lines yet, and
+    // putting the lines back would take it and the cursor away.
+    bool ShowsModelLines() const {
+        if (!multiLine_) return false;
+        TStringList read;
+        read.SetText(FromWx(text_->GetValue()));
+        return read.Lines() == static_cast<TMemo*>(model_)->Lines()->Lines();
     }
 
     void OnTyped() {
@@ -258,6 +271,14 @@ public:
             RunInput([box, index] { UserInput::Pick(box, index); });
         });
         combo_->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { OnTyped(); });
+        combo_->Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent& e) {
+            e.Skip();
+            OnDropDown();
+        });
+        combo_->Bind(wxEVT_COMBOBOX_CLOSEUP, [this](wxCommandEvent& e) {
+            e.Skip();
+            OnCloseUp();
+        });
         BindCharFilters(combo_, this);
     }
 
@@ -332,7 +353,35 @@ private:
         RunInput([box, typed] { UserInput::Type(box, typed); });
     }
 
+    // The toolkit reports a choice from the list only when it changes the
+    // selection; choosing the item already shown is a pick all the same. So
+    // while the list is open no item is the selected one, and every choice
+    // is a change. Closed without a choice, the list gets its selection back.
+    void OnDropDown() {
+        openedWith_ = combo_->GetSelection();
+        if (openedWith_ == wxNOT_FOUND) return;
+        applying_ = true;
+        SetComboActiveRow(combo_, -1);
+        applying_ = false;
+    }
+
+    void OnCloseUp() {
+        int before = openedWith_;
+        openedWith_ = wxNOT_FOUND;
+        if (before == wxNOT_FOUND) return;
+        // The choice, if any, is reported after the list closes.
+        combo_->CallAfter([this, before, alive = std::weak_ptr<bool>(alive_)] {
+            if (alive.expired() || !model_ || !widget_) return;
+            if (combo_->GetSelection() != wxNOT_FOUND || before >= static_cast<int>(combo_->GetCount())) return;
+            applying_ = true;
+            SetComboActiveRow(combo_, before);
+            applying_ = false;
+        });
+    }
+
     wxComboBox* combo_;
+    int openedWith_ = wxNOT_FOUND;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 // ---------------------------------------------------------------- buttons

@@ -3,6 +3,7 @@
 #include "platform/wx/WxDesktop.h"
 
 #include "platform/wx/WxForm.h"
+#include "platform/wx/WxGtk.h"
 #include "platform/wx/WxServices.h"
 #include "platform/wx/WxSupport.h"
 
@@ -10,8 +11,6 @@
 #include <wx/evtloop.h>
 #include <wx/log.h>
 #include <wx/textdlg.h>
-
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <clocale>
@@ -30,38 +29,6 @@ public:
         return true;
     }
 };
-
-// The forms are laid out for compact controls: a date of ten digits fits an
-// 80-pixel edit. GTK's default theme pads entries and buttons far more, so a
-// small style sheet takes the padding down to what the layout expects. The
-// GTK functions are looked up in the running process (wxWidgets has loaded
-// GTK), so no GTK headers are needed; without them the theme stays as it is.
-// The same style sheet makes combo boxes drop their list down as a list box,
-// as the platform's combo boxes do: GTK's other way, a menu, keeps a menu item
-// per row that follows every change of the rows, and costs seconds for a list
-// of a few thousand scouts, while a list box takes any number of rows at once.
-void UseCompactControlStyle() {
-    using NewProvider = void* (*)();
-    using LoadData = int (*)(void*, const char*, long, void**);
-    using DefaultScreen = void* (*)();
-    using AddProvider = void (*)(void*, void*, unsigned);
-    auto newProvider = reinterpret_cast<NewProvider>(dlsym(RTLD_DEFAULT, "gtk_css_provider_new"));
-    auto loadData = reinterpret_cast<LoadData>(dlsym(RTLD_DEFAULT, "gtk_css_provider_load_from_data"));
-    auto defaultScreen = reinterpret_cast<DefaultScreen>(dlsym(RTLD_DEFAULT, "gdk_screen_get_default"));
-    auto addProvider = reinterpret_cast<AddProvider>(dlsym(RTLD_DEFAULT, "gtk_style_context_add_provider_for_screen"));
-    if (!newProvider || !loadData || !defaultScreen || !addProvider) return;
-    void* screen = defaultScreen();
-    if (!screen) return;
-    static const char css[] =
-        "entry { padding: 0 3px; min-height: 0; }\n"
-        "button { padding: 0 4px; min-height: 0; }\n"
-        "combobox button, combobox entry { padding-top: 0; padding-bottom: 0; }\n"
-        "combobox { -GtkComboBox-appears-as-list: 1; }\n";
-    void* provider = newProvider();
-    if (!provider || !loadData(provider, css, -1, nullptr)) return;
-    const unsigned applicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
-    addProvider(screen, provider, applicationPriority);
-}
 
 }  // namespace
 
@@ -126,7 +93,7 @@ WxDesktop::WxDesktop(int& argc, char** argv) : impl_(std::make_unique<WxDesktopI
     delete wxLog::SetActiveTarget(new wxLogStderr);
     wxTheApp->CallOnInit();
     wxTheApp->SetExitOnFrameDelete(false);
-    UseCompactControlStyle();
+    InstallCompactStyle();
     // Numbers in files and form descriptions are read with a '.' whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     current = impl_.get();
@@ -244,10 +211,7 @@ RECT WxDesktop::ScreenRect() { return ToRect(wxDisplay(0u).GetGeometry()); }
 RECT WxDesktop::WorkArea() { return ToRect(wxDisplay(0u).GetClientArea()); }
 
 int WxDesktop::PixelsPerInch() {
-    if (impl_->pixelsPerInch == 0) {
-        wxSize ppi = wxScreenDC().GetPPI();
-        impl_->pixelsPerInch = ppi.y > 0 ? ppi.y : 96;
-    }
+    if (impl_->pixelsPerInch == 0) impl_->pixelsPerInch = ScreenPixelsPerInch(QueryScreenResolution());
     return impl_->pixelsPerInch;
 }
 

@@ -3,6 +3,8 @@
 // peers of the form's controls.
 #include "platform/wx/WxForm.h"
 
+#include "platform/wx/WxGtk.h"
+
 #include <wx/grid.h>
 
 #include <algorithm>
@@ -64,6 +66,7 @@ void WxFormWindow::CreateTop() {
         top = new wxFrame(nullptr, wxID_ANY, ToWx(form_->Caption()), place, wxDefaultSize, TopStyle(form_));
     top_ = top;
     client_ = new WxContainerWindow(top, form_);
+    MarkCompact(client_);
     form_->SetPeer(this);
     BuildMenuBar();
     top->SetClientSize(form_->ClientWidth(), form_->ClientHeight());

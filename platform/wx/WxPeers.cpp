@@ -4,7 +4,10 @@
 
 #include <wx/clipbrd.h>
 
+#include <algorithm>
+
 #include "platform/wx/WxForm.h"
+#include "platform/wx/WxGtk.h"
 
 // ---------------------------------------------------------------- conversions
 
@@ -37,15 +40,19 @@ wxColour ToWxColour(TColor color) {
 }
 
 wxFont ToWxFont(const TFont& font) {
-    int points = font.Size();
-    if (points <= 0) points = 8;
+    // The model's height in pixels is the height drawn, whatever resolution
+    // the toolkit draws fonts at. A negative height is the characters' own
+    // height; a positive one counts the line's leading as well.
+    int pixels = font.Height() < 0 ? -font.Height() : font.Height() * 4 / 5;
+    if (pixels <= 0) pixels = 11;
+    double points = FontPointsForPixels(pixels, ToolkitFontDpi());
     AnsiString name = LowerCase(font.Name());
     wxFont result;
     if (name.find("courier") != AnsiString::npos) {
         result = wxFont(wxFontInfo(points).Family(wxFONTFAMILY_TELETYPE));
     } else if (name.empty() || name == "ms sans serif" || name == "ms shell dlg" || name == "tahoma") {
         result = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-        result.SetPointSize(points);
+        result.SetFractionalPointSize(points);
     } else if (name.find("times") != AnsiString::npos) {
         result = wxFont(wxFontInfo(points).Family(wxFONTFAMILY_ROMAN));
     } else {
@@ -220,6 +227,16 @@ void WxWidgetPeer::SyncAll() {
         Changed(p);
 }
 
+void WxWidgetPeer::KeepSiblingsAbove(TControl* control) {
+    if (!control->Parent()) return;
+    const auto& siblings = control->Parent()->ControlList();
+    auto self = std::find(siblings.begin(), siblings.end(), control);
+    if (self == siblings.end()) return;
+    for (auto it = self + 1; it != siblings.end(); ++it)
+        if (auto* peer = dynamic_cast<WxPeer*>((*it)->Peer()))
+            if (wxWindow* above = peer->Widget()) RaiseControl(above);
+}
+
 void WxWidgetPeer::ApplyFont() {
     TControl* control = Control();
     wxWindow* w = widget_.get();
@@ -245,7 +262,12 @@ void WxWidgetPeer::Changed(PeerProp what) {
         case PeerProp::Bounds:
             w->SetSize(control->Left(), control->Top(), control->Width(), control->Height(), wxSIZE_ALLOW_MINUS_ONE);
             break;
-        case PeerProp::Visible: w->Show(control->Visible()); break;
+        case PeerProp::Visible:
+            w->Show(control->Visible());
+            // The toolkit raises a window that it shows: the controls that
+            // lie above it in the model go back on top.
+            if (control->Visible()) KeepSiblingsAbove(control);
+            break;
         case PeerProp::Enabled: w->Enable(control->Enabled()); break;
         case PeerProp::Font: ApplyFont(); w->Refresh(); break;
         case PeerProp::Color: ApplyColor(); w->Refresh(); break;
@@ -263,9 +285,9 @@ void WxWidgetPeer::Changed(PeerProp what) {
         case PeerProp::ZOrder: {
             const auto& siblings = control->Parent() ? control->Parent()->ControlList() : std::vector<TControl*>();
             if (!siblings.empty() && siblings.back() == control)
-                w->Raise();
+                RaiseControl(w);
             else
-                w->Lower();
+                LowerControl(w);
             break;
         }
         case PeerProp::Repaint: w->Refresh(); break;

@@ -85,6 +85,8 @@ protected:
     void Attach(wxWindow* widget);
     virtual void ApplyFont();
     virtual void ApplyColor();
+    // Raises the widgets of the controls that lie above control in the model.
+    static void KeepSiblingsAbove(TControl* control);
     // The background of a control whose model colour is the class default keeps the desktop's.
     virtual bool OwnColors() const { return false; }
     wxWeakRef<wxWindow> widget_;

@@ -53,21 +53,46 @@ bool StartProgram(const AnsiString& program, const AnsiString& parameters) {
     return wxExecute(argv.data(), wxEXEC_ASYNC) > 0;
 }
 
+namespace {
+
+// The help viewer: the page, and a "Close" button below it; Escape closes it too.
+wxFrame* NewHelpViewer() {
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "Trailbook Help", wxDefaultPosition, wxSize(720, 600));
+    auto* html = new wxHtmlWindow(frame, wxID_ANY);
+    html->SetRelatedFrame(frame, "%s");
+    auto* close = new wxButton(frame, wxID_CLOSE, "Close");
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(html, 1, wxEXPAND);
+    sizer->Add(close, 0, wxALIGN_RIGHT | wxALL, 8);
+    frame->SetSizer(sizer);
+    close->Bind(wxEVT_BUTTON, [frame](wxCommandEvent&) { frame->Close(); });
+    frame->Bind(wxEVT_CHAR_HOOK, [frame](wxKeyEvent& e) {
+        if (e.GetKeyCode() == WXK_ESCAPE && !e.HasAnyModifiers())
+            frame->Close();
+        else
+            e.Skip();
+    });
+    return frame;
+}
+
+}  // namespace
+
 bool ShowHelpViewer(const AnsiString& path) {
     std::string page;
     if (!ReadWholeFile(path, page)) return false;
     wxFrame* frame = helpViewer.get();
     if (!frame) {
-        frame = new wxFrame(nullptr, wxID_ANY, "Trailbook Help", wxDefaultPosition, wxSize(720, 600));
-        auto* html = new wxHtmlWindow(frame, wxID_ANY);
-        html->SetRelatedFrame(frame, "%s");
+        frame = NewHelpViewer();
         helpViewer = frame;
     }
-    auto* html = dynamic_cast<wxHtmlWindow*>(frame->GetChildren().GetFirst()->GetData());
+    wxHtmlWindow* html = nullptr;
+    for (wxWindow* child : frame->GetChildren())
+        if (auto* found = dynamic_cast<wxHtmlWindow*>(child)) html = found;
     if (!html) return false;
     html->SetPage(ToWx(page));
     frame->Show();
     frame->Raise();
+    html->SetFocus();
     return true;
 }
 

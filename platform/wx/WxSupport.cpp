@@ -1,5 +1,6 @@
 #include "platform/wx/WxSupport.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -81,4 +82,22 @@ std::vector<AnsiString> CommandLineFor(const AnsiString& program, const AnsiStri
 int PageCount(int lines, int perPage) {
     if (perPage < 1) perPage = 1;
     return lines <= 0 ? 1 : (lines + perPage - 1) / perPage;
+}
+
+int ScreenPixelsPerInch(const ScreenResolution& screen) {
+    auto sensible = [](double dpi) { return dpi >= 48 && dpi <= 480; };
+    constexpr int fallback = 96;
+    int font = static_cast<int>(std::lround(screen.fontDpi));
+    if (screen.scale > 1) return sensible(font) ? font : fallback;
+    if (sensible(font) && font != fallback) return font;
+    if (screen.widthPixels > 0 && screen.widthMm > 0) {
+        double measured = screen.widthPixels * 25.4 / screen.widthMm;
+        if (sensible(measured)) return static_cast<int>(std::lround(measured));
+    }
+    return fallback;
+}
+
+double FontPointsForPixels(int pixels, double fontDpi) {
+    if (fontDpi <= 0) fontDpi = 96;
+    return pixels * 72.0 / fontDpi;
 }

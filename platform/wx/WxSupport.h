@@ -36,6 +36,25 @@ struct EditorChoices {
 std::vector<AnsiString> CommandLineFor(const AnsiString& program, const AnsiString& parameters,
                                        const EditorChoices& choices);
 
+// What the desktop says about the screen; 0 where it cannot tell.
+struct ScreenResolution {
+    double fontDpi = 0;   // the desktop's font resolution, in the toolkit's pixels
+    int widthPixels = 0;  // the screen's width in the toolkit's pixels
+    int widthMm = 0;      // and in millimetres, as the X server gives it
+    int scale = 1;        // device pixels per toolkit pixel (GDK_SCALE)
+};
+
+// The screen's pixels per inch, in the toolkit's pixels. When the desktop
+// scales everything (GDK_SCALE), its font resolution, which it gives in its
+// scaled pixels; else a font resolution that the user set (one other than
+// the default 96); else the X server's, from the screen's size in pixels and
+// millimetres; else 96. An answer outside 48..480 is taken for a wrong one.
+int ScreenPixelsPerInch(const ScreenResolution& screen);
+
+// The point size at which the toolkit, drawing fonts at fontDpi (96 when
+// unknown), gives a font the height of pixels.
+double FontPointsForPixels(int pixels, double fontDpi);
+
 // How many pages lines take when perPage fit on one (at least one page).
 int PageCount(int lines, int perPage);
 

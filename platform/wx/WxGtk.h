@@ -1,0 +1,36 @@
+// The few things the desktop asks of GTK itself, beyond what wxWidgets
+// offers: the compact style of the forms' controls, the screen's resolution
+// and scale, and the active row of a combo box. The GTK functions are looked
+// up in the running process (wxWidgets has loaded GTK), so no GTK headers are
+// needed; where one is missing, each call does nothing or answers "unknown".
+#ifndef TRAILBOOK_PLATFORM_WXGTK_H
+#define TRAILBOOK_PLATFORM_WXGTK_H
+
+#include "platform/wx/WxSupport.h"
+
+class wxWindow;
+
+// Installs the compact style for the controls inside windows marked with
+// MarkCompact (once per process).
+void InstallCompactStyle();
+// Marks a form's client window: the controls inside it take the compact style;
+// the toolkit's own dialogs (input boxes, messages) keep the desktop's.
+void MarkCompact(wxWindow* window);
+
+// Puts a control's windows above (or below) those of the controls beside it,
+// for the toolkit's input as well as its drawing. wxWindow::Raise moves only
+// a window of its own, and most controls have none: their input goes to
+// windows that they make inside their parent's.
+void RaiseControl(wxWindow* control);
+void LowerControl(wxWindow* control);
+
+// What the desktop says about the screen (see WxSupport.h).
+ScreenResolution QueryScreenResolution();
+// The resolution at which the toolkit draws fonts, in its pixels (96 when unknown).
+double ToolkitFontDpi();
+
+// Makes no row of a combo box the active one, or row index again, without
+// changing its text and without raising a selection event.
+void SetComboActiveRow(wxWindow* combo, int index);
+
+#endif
