@@ -121,6 +121,13 @@ void TControl::SetParent(TWinControl* parent) {
     parent_ = parent;
     if (parent_) {
         parent_->InsertControl(this);
+        // A windowed control without a tab order comes last among its new siblings.
+        if (auto* self = dynamic_cast<TWinControl*>(this); self && self->TabOrder() < 0) {
+            int last = -1;
+            for (TControl* sibling : parent_->ControlList())
+                if (auto* w = dynamic_cast<TWinControl*>(sibling); w && w != self) last = std::max(last, w->TabOrder());
+            self->SetTabOrder(last + 1);
+        }
         if (parentFont_) FollowParentFont();
     }
     Changed(PeerProp::Structure);
@@ -129,6 +136,23 @@ void TControl::SetParent(TWinControl* parent) {
 
 void TControl::SetParentComponent(TComponent* parent) {
     if (auto* w = dynamic_cast<TWinControl*>(parent)) SetParent(w);
+}
+
+bool TControl::Covered() const {
+    for (const TControl* c = this; c->parent_; c = c->parent_) {
+        const auto& siblings = c->parent_->ControlList();
+        auto it = std::find(siblings.begin(), siblings.end(), c);
+        if (it == siblings.end()) continue;
+        int midX = c->left_ + c->width_ / 2, midY = c->top_ + c->height_ / 2;
+        for (++it; it != siblings.end(); ++it) {
+            const TControl* above = *it;
+            if (!above->visible_ || !dynamic_cast<const TWinControl*>(above)) continue;
+            if (midX >= above->left_ && midX < above->left_ + above->width_ && midY >= above->top_ &&
+                midY < above->top_ + above->height_)
+                return true;
+        }
+    }
+    return false;
 }
 
 void TControl::SetVisible(bool v) {
@@ -237,6 +261,51 @@ void TWinControl::SetFocus() {
 }
 
 bool TWinControl::Focused() const { return focusedControl == this; }
+
+bool TWinControl::CanFocus() const {
+    for (const TControl* c = this; c->Parent(); c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return !Covered();
+}
+
+std::vector<TWinControl*> TWinControl::TabOrderList() const {
+    std::vector<TWinControl*> ordered;
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c)) ordered.push_back(w);
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+    return ordered;
+}
+
+namespace {
+
+// The tab stops inside parent, in tab order, searched into the controls that
+// hold others (panels).
+void CollectTabStops(const TWinControl* parent, std::vector<TWinControl*>& stops) {
+    for (TWinControl* c : parent->TabOrderList()) {
+        if (c->TabStop())
+            stops.push_back(c);
+        else if (c->ControlCount() > 0)
+            CollectTabStops(c, stops);
+    }
+}
+
+}  // namespace
+
+TWinControl* TWinControl::FindNextControl(const TWinControl* current, bool forward) const {
+    std::vector<TWinControl*> stops;
+    CollectTabStops(this, stops);
+    const int count = static_cast<int>(stops.size());
+    if (count == 0) return nullptr;
+    int at = static_cast<int>(std::find(stops.begin(), stops.end(), current) - stops.begin());
+    if (at == count) at = forward ? -1 : count;  // from outside: the first, or the last
+    for (int step = 1; step <= count; ++step) {
+        int i = ((at + (forward ? step : -step)) % count + count) % count;
+        if (stops[static_cast<size_t>(i)] != current && stops[static_cast<size_t>(i)]->CanFocus())
+            return stops[static_cast<size_t>(i)];
+    }
+    return nullptr;
+}
 
 void TWinControl::InsertControl(TControl* control) {
     if (std::find(controls_.begin(), controls_.end(), control) == controls_.end()) controls_.push_back(control);

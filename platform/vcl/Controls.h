@@ -21,6 +21,9 @@ const std::vector<AnsiString>& AlignmentNames();
 class TControl : public TComponent {
     TB_DECLARE_CLASS()
 public:
+    // Whether a visible windowed control lying above this control, or above
+    // one of its parents, in the same parent covers its middle.
+    bool Covered() const;
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
@@ -162,9 +165,20 @@ public:
     HWND Handle();
     bool HandleAllocated() const { return handle_ != nullptr; }
 
-    virtual bool CanFocus() const { return Showing() && Enabled(); }
+    // Whether the keyboard focus may come here: this control and its parents
+    // up to the form are visible and enabled, and no windowed control lying
+    // above any of them covers it (a panel shown over the panel it is on).
+    // The form's own state is not asked.
+    virtual bool CanFocus() const;
     void SetFocus();
     bool Focused() const;
+    // The windowed children in their tab order.
+    std::vector<TWinControl*> TabOrderList() const;
+    // The control that Tab (forward) or Shift+Tab reaches from current inside
+    // this control: the next tab stop in tab order, children of panels
+    // included, that can take the focus; past the last it starts again at
+    // the first. nullptr when no other control can take the focus.
+    TWinControl* FindNextControl(const TWinControl* current, bool forward) const;
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;

@@ -230,7 +230,8 @@ const TClassInfo& TRadioButton::StaticClassInfo() {
     return info;
 }
 
-TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {}
+// Every radio button is a tab stop, so the keyboard reaches each of a group.
+TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
 
 void TRadioButton::SetChecked(bool v) {
     if (v == checked_) return;

@@ -71,8 +71,17 @@ static WxDesktopImpl* current = nullptr;
 
 WxFormWindow* FormWindowOf(const TForm* form) { return current ? current->Find(form) : nullptr; }
 
+// The form in front keeps the focus on a control that can take it.
+static void CheckFocusInFront() {
+    if (!current) return;
+    WxFormWindow* front = !current->modal.empty() ? current->modal.back() : nullptr;
+    if (!front && current->lastActive) front = current->Find(current->lastActive);
+    if (front) front->ScheduleFocusCheck();
+}
+
 void AfterUserInput() {
     if (current && !current->modal.empty()) current->modal.back()->EndModalIfDone();
+    CheckFocusInFront();
 }
 
 void FormActivated(TForm* form) {
@@ -112,13 +121,15 @@ WxDesktop::~WxDesktop() {
 
 void WxDesktop::ShowMessage(const AnsiString& caption, const AnsiString& text) {
     wxMessageBox(ToWx(text), ToWx(caption), wxOK | wxCENTRE, impl_->DialogParent());
+    CheckFocusInFront();
 }
 
 bool WxDesktop::InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) {
     wxTextEntryDialog dialog(impl_->DialogParent(), ToWx(prompt), ToWx(caption), ToWx(value));
-    if (dialog.ShowModal() != wxID_OK) return false;
-    value = FromWx(dialog.GetValue());
-    return true;
+    bool answered = dialog.ShowModal() == wxID_OK;
+    if (answered) value = FromWx(dialog.GetValue());
+    CheckFocusInFront();
+    return answered;
 }
 
 void WxDesktop::Beep() { wxBell(); }
@@ -150,6 +161,7 @@ int WxDesktop::ShowModal(TForm* form) {
     // The window under the dialog becomes the active one again.
     impl_->lastActive = nullptr;
     if (before && before != form && impl_->Find(before)) FormActivated(before);
+    CheckFocusInFront();
     return result;
 }
 

@@ -24,16 +24,6 @@ bool IsMultiLineText(wxWindow* w) {
     return text && text->IsMultiLine();
 }
 
-// The windowed controls of a container, in their tab order.
-std::vector<TWinControl*> InTabOrder(TWinControl* parent) {
-    std::vector<TWinControl*> ordered;
-    for (TControl* c : parent->ControlList())
-        if (auto* w = dynamic_cast<TWinControl*>(c)) ordered.push_back(w);
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
-    return ordered;
-}
-
 long TopStyle(const TForm* form) {
     switch (form->BorderStyle()) {
         case bsNone: return wxBORDER_NONE;
@@ -109,7 +99,7 @@ void WxFormWindow::CreateTimers() {
 // The keyboard visits the controls of a container in their tab order.
 void WxFormWindow::SortTabOrder(TWinControl* parent) {
     std::vector<wxWindow*> widgets;
-    for (TWinControl* c : InTabOrder(parent))
+    for (TWinControl* c : parent->TabOrderList())
         if (WxPeer* peer = PeerOf(c); peer && peer->Widget()) widgets.push_back(peer->Widget());
     for (size_t i = 1; i < widgets.size(); ++i) widgets[i]->MoveAfterInTabOrder(widgets[i - 1]);
 }
@@ -258,23 +248,63 @@ void WxFormWindow::EndModalIfDone() {
     if (form_->ModalResult() != mrNone) dialog->EndModal(form_->ModalResult());
 }
 
-// The first control in tab order that can take the focus, searched into panels.
-static wxWindow* FirstFocusable(TWinControl* parent, const WxFormWindow& window) {
-    for (TWinControl* c : InTabOrder(parent)) {
-        if (!c->Visible() || !c->Enabled()) continue;
-        WxPeer* peer = window.PeerOf(c);
-        if (!peer || !peer->Widget()) continue;
-        if (peer->Container()) {
-            if (wxWindow* inner = FirstFocusable(c, window)) return inner;
-        } else if (peer->Widget()->IsFocusable()) {
-            return peer->Widget();
-        }
-    }
-    return nullptr;
+void WxFormWindow::FocusFirstControl() {
+    if (!form_) return;
+    if (TWinControl* first = form_->FindNextControl(nullptr, true)) RunInput([first] { UserInput::Focus(first); });
+    ShowFocusRing(top_.get());
 }
 
-void WxFormWindow::FocusFirstControl() {
-    if (wxWindow* w = FirstFocusable(form_, *this)) w->SetFocus();
+// The window's own focus widget is asked, not the desktop's focus: the
+// window keeps it while a menu or a list's popup has the keyboard.
+TWinControl* WxFormWindow::FocusedModelControl() const {
+    void* focus = FocusWidgetOf(top_.get());
+    if (!focus) return nullptr;
+    TWinControl* found = nullptr;
+    const wxWindow* foundWidget = nullptr;
+    for (const auto& [model, peer] : peers_) {
+        wxWindow* w = peer->Widget();
+        auto* control = dynamic_cast<TWinControl*>(model);
+        // The innermost control whose widget holds the focus widget.
+        if (w && control && WidgetHolds(w, focus) && (!foundWidget || w->IsDescendant(const_cast<wxWindow*>(foundWidget)))) {
+            found = control;
+            foundWidget = w;
+        }
+    }
+    return found;
+}
+
+// Tab and Shift+Tab go the model's way: through the controls that can take
+// the focus, in the form's tab order. A control that refuses the focus when
+// it gets it (by disabling itself) is passed over.
+void WxFormWindow::MoveFocus(bool forward) {
+    ShowFocusRing(top_.get());
+    TWinControl* current = FocusedModelControl();
+    for (int tries = 0; tries < 8 && form_; ++tries) {
+        TWinControl* next = form_->FindNextControl(current, forward);
+        if (!next) return;
+        RunInput([next] { UserInput::Focus(next); });
+        if (!form_ || (FocusedControl() == next && next->CanFocus())) return;
+        current = next;
+    }
+}
+
+// After input, a question or a dialog, the focus may be left on a control
+// that is hidden now, or covered, or on none: it goes to the first control
+// that can take it.
+void WxFormWindow::ScheduleFocusCheck() {
+    if (focusCheckPending_ || !top_) return;
+    focusCheckPending_ = true;
+    top_->CallAfter([this, alive = alive_] {
+        if (!*alive) return;
+        focusCheckPending_ = false;
+        wxTopLevelWindow* top = top_.get();
+        if (!form_ || !top || !top->IsShown() || !top->IsActive() || PopupOpen()) return;
+        if (FocusWidgetOf(top)) {
+            TWinControl* control = FocusedModelControl();
+            if (!control || control->CanFocus()) return;
+        }
+        FocusFirstControl();
+    });
 }
 
 // ---------------------------------------------------------------- size and place
@@ -484,6 +514,13 @@ TButton* WxFormWindow::FindButton(TWinControl* parent, bool wantDefault) const {
 void WxFormWindow::OnCharHook(wxKeyEvent& event) {
     int key = event.GetKeyCode();
     wxWindow* focus = wxWindow::FindFocus();
+    // Tab moves between the controls; inside a grid it moves between cells,
+    // and Ctrl+Tab leaves the grid.
+    if (form_ && key == WXK_TAB && !event.AltDown() && !event.MetaDown() &&
+        (event.RawControlDown() || !InsideGrid(focus))) {
+        MoveFocus(!event.ShiftDown());
+        return;
+    }
     bool enter = key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
     if (!form_ || (!enter && key != WXK_ESCAPE) || event.HasAnyModifiers() || InsideGrid(focus)) {
         event.Skip();

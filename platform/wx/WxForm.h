@@ -55,8 +55,12 @@ public:
     void MenuItemChanged(TMenuItem* item);
     void ScheduleMenuRebuild();
 
-    // Keyboard focus on the control with the smallest tab order.
+    // Keyboard focus on the first control in tab order that can take it.
     void FocusFirstControl();
+    // Soon (once the toolkit is done with the focus): when this form is the
+    // active window and the focus is on no control, or on one that cannot
+    // take it (hidden, covered, disabled), it goes to the first control.
+    void ScheduleFocusCheck();
     // Detaches every peer from its model and destroys the window.
     void Dispose();
 
@@ -87,6 +91,9 @@ private:
     void OnClose(wxCloseEvent& event);
     void OnActivate(wxActivateEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    // The model control whose widget has the focus, or nullptr.
+    TWinControl* FocusedModelControl() const;
+    void MoveFocus(bool forward);
     void OnMenu(wxCommandEvent& event);
     void CleanUpRetired();
     TButton* FindButton(TWinControl* parent, bool wantDefault) const;
@@ -105,6 +112,7 @@ private:
     bool inModalLoop_ = false;
     bool menuRebuildPending_ = false;
     bool cleanupPending_ = false;
+    bool focusCheckPending_ = false;
     // Work deferred to idle time runs only while this window object lives.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     wxSize reportedClient_{-1, -1};

@@ -59,7 +59,9 @@ void InstallCompactStyle() {
         ".trailbook-form button { padding: 0 4px; min-height: 0; }\n"
         ".trailbook-form combobox button, .trailbook-form combobox entry { padding-top: 0; padding-bottom: 0; }\n"
         ".trailbook-form radiobutton, .trailbook-form checkbutton { padding: 0 2px; min-height: 0; }\n"
-        ".trailbook-form radio, .trailbook-form check { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; }\n";
+        ".trailbook-form radio, .trailbook-form check { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; }\n"
+        ".trailbook-form button:focus { outline-style: dashed; outline-width: 1px; outline-offset: -3px;"
+        " outline-color: alpha(currentColor, 0.8); }\n";
     void* provider = newProvider();
     if (!provider || !loadData(provider, css, -1, nullptr)) return;
     const unsigned applicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
@@ -105,6 +107,30 @@ void Restack(wxWindow* control, bool raise) {
 
 void RaiseControl(wxWindow* control) { Restack(control, true); }
 void LowerControl(wxWindow* control) { Restack(control, false); }
+
+void* FocusWidgetOf(wxWindow* topLevel) {
+    auto focus = Gtk<void* (*)(void*)>("gtk_window_get_focus");
+    void* window = topLevel ? topLevel->GetHandle() : nullptr;
+    return focus && window ? focus(window) : nullptr;
+}
+
+bool WidgetHolds(wxWindow* control, void* widget) {
+    auto isAncestor = Gtk<int (*)(void*, void*)>("gtk_widget_is_ancestor");
+    void* own = control ? control->GetHandle() : nullptr;
+    if (!own || !widget) return false;
+    return own == widget || (isAncestor && isAncestor(widget, own));
+}
+
+bool PopupOpen() {
+    auto grabbed = Gtk<void* (*)()>("gtk_grab_get_current");
+    return grabbed && grabbed();
+}
+
+void ShowFocusRing(wxWindow* topLevel) {
+    auto setVisible = Gtk<void (*)(void*, int)>("gtk_window_set_focus_visible");
+    void* window = topLevel ? topLevel->GetHandle() : nullptr;
+    if (setVisible && window) setVisible(window, 1);
+}
 
 ScreenResolution QueryScreenResolution() {
     ScreenResolution answer;

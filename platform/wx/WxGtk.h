@@ -24,6 +24,18 @@ void MarkCompact(wxWindow* window);
 void RaiseControl(wxWindow* control);
 void LowerControl(wxWindow* control);
 
+// The widget that has the focus inside a top-level window (kept while a menu
+// or a popup list has the keyboard), or nullptr.
+void* FocusWidgetOf(wxWindow* topLevel);
+// Whether a control's widget is, or holds, a toolkit widget.
+bool WidgetHolds(wxWindow* control, void* widget);
+// Whether a menu or a popup list has the keyboard and the mouse now.
+bool PopupOpen();
+
+// Makes the focused control of a window show that it has the focus, even
+// when the user last used the mouse.
+void ShowFocusRing(wxWindow* topLevel);
+
 // What the desktop says about the screen (see WxSupport.h).
 ScreenResolution QueryScreenResolution();
 // The resolution at which the toolkit draws fonts, in its pixels (96 when unknown).
