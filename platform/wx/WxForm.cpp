@@ -260,12 +260,12 @@ TWinControl* WxFormWindow::FocusedModelControl() const {
     void* focus = FocusWidgetOf(top_.get());
     if (!focus) return nullptr;
     TWinControl* found = nullptr;
-    const wxWindow* foundWidget = nullptr;
+    wxWindow* foundWidget = nullptr;
     for (const auto& [model, peer] : peers_) {
         wxWindow* w = peer->Widget();
         auto* control = dynamic_cast<TWinControl*>(model);
         // The innermost control whose widget holds the focus widget.
-        if (w && control && WidgetHolds(w, focus) && (!foundWidget || w->IsDescendant(const_cast<wxWindow*>(foundWidget)))) {
+        if (w && control && WidgetHolds(w, focus) && (!foundWidget || foundWidget->IsDescendant(w))) {
             found = control;
             foundWidget = w;
         }

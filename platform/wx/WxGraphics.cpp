@@ -61,6 +61,21 @@ int AlignmentFlag(TAlignment a) {
 
 // ---------------------------------------------------------------- painted controls
 
+// The width a label at r may take before the nearest visible control that
+// starts to its right on its line, less a small gap.
+int RoomBeside(const TControl* label, const wxRect& r) {
+    constexpr int gap = 3;
+    int room = r.width;
+    if (!label->Parent()) return room;
+    for (const TControl* other : label->Parent()->ControlList()) {
+        if (other == label || !other->Visible()) continue;
+        wxRect o = RectOf(other);
+        if (o.x > r.x && o.x < r.x + room + gap && o.y < r.GetBottom() && o.GetBottom() > r.y)
+            room = std::max(0, o.x - gap - r.x);
+    }
+    return room;
+}
+
 class LabelPeer : public WxGraphicPeer {
 public:
     using WxGraphicPeer::WxGraphicPeer;
@@ -73,10 +88,22 @@ public:
         wxArrayString lines = label->WordWrap() ? WrapText(dc, text, r.width) : wxSplit(text, '\n', '\0');
         wxString shown = wxJoin(lines, '\n', '\0');
         if (label->AutoSize() && !label->WordWrap()) {
-            // A caption set at run time may be longer than the designed size.
+            // A label that sizes itself is as wide as its text (a caption set
+            // at run time may be longer than the designed size, and the
+            // desktop's font wider than the designed one), but it stops short
+            // of a control beside it on its line: a text a little too wide
+            // for that room is drawn a little smaller, a longer one is cut.
+            // A label that does not size itself keeps to its bounds.
             wxSize extent = dc.GetMultiLineTextExtent(shown);
             r.width = std::max(r.width, extent.x);
             r.height = std::max(r.height, extent.y);
+            int room = RoomBeside(label, r);
+            if (extent.x > room && room > 0 && extent.x * 7 <= room * 8) {
+                wxFont smaller = dc.GetFont();
+                smaller.SetFractionalPointSize(smaller.GetFractionalPointSize() * room / extent.x);
+                dc.SetFont(smaller);
+            }
+            r.width = std::min(r.width, room);
         }
         if (!label->Transparent() && !IsDefaultLabelColor(label)) {
             dc.SetPen(*wxTRANSPARENT_PEN);

@@ -10,7 +10,11 @@
 #
 # There is no window manager under Xvfb: windows are focused explicitly, and
 # coordinates are relative to the window's top-left corner (a main window's
-# menu bar is inside it: see tb_client_offset).
+# menu bar is inside it: see tb_client_offset). The virtual screen declares
+# 96 pixels per inch, the resolution the forms are designed at.
+#
+# A test fails when a program it started wrote a warning or critical message
+# of the toolkit's libraries (GTK, GDK, GLib, Pango) to its output.
 
 TB_TIMEOUT=${TB_TIMEOUT:-10}
 
@@ -18,7 +22,7 @@ tb_init() {
     TB_BUILD=$(cd "${1:?build folder}" && pwd)
     TB_SOURCE=$(cd "${2:?source folder}" && pwd)
     if [ -z "${DISPLAY:-}" ]; then
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+        exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" bash "$0" "$@"
     fi
     TB_TMP=$(mktemp -d "${TMPDIR:-/tmp}/tb-desktop.XXXXXX")
     TB_PIDS=()
@@ -26,15 +30,24 @@ tb_init() {
 }
 
 tb_cleanup() {
-    local pid
+    local status=$? pid
     for pid in "${TB_PIDS[@]}"; do
         kill "$pid" 2>/dev/null
     done
     for pid in "${TB_PIDS[@]}"; do
         wait "$pid" 2>/dev/null
     done
+    if [ "$status" -eq 0 ] && grep -Eq -- "$TB_TOOLKIT_MESSAGE" "$TB_TMP/program.out" 2>/dev/null; then
+        echo "FAIL: the toolkit complained:" >&2
+        grep -E -- "$TB_TOOLKIT_MESSAGE" "$TB_TMP/program.out" | sort | uniq -c | head -20 >&2
+        status=1
+    fi
     [ -n "${TB_KEEP:-}" ] || rm -rf "$TB_TMP"
+    exit "$status"
 }
+
+# A warning or critical message of the toolkit's libraries.
+TB_TOOLKIT_MESSAGE='(Gtk|Gdk|GLib|GLib-GObject|GLib-GIO|Pango|GdkPixbuf)-(WARNING|CRITICAL)'
 
 tb_fail() {
     echo "FAIL: $*" >&2
