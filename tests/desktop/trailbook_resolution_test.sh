@@ -1,0 +1,87 @@
+# The desktop answers the screen's real resolution, each case on a virtual
+# screen of its own: an X server at 144 pixels per inch is answered 144; with
+# the desktop's scale factor (GDK_SCALE=2) on a 192-dpi screen the answer is
+# in the scaled pixels, 96, and text grows with the controls it sits in: the
+# banner of the scout page is twice as high as on a plain 96-dpi screen. A
+# screenshot of the scaled window is kept in the build folder for a look.
+#
+#   bash FILE BUILD_DIR SOURCE_DIR                    runs every case
+#   bash FILE BUILD_DIR SOURCE_DIR CASE RESULT_FILE   one case, on the display it is given
+source "$(dirname "$0")/lib.sh"
+
+build=$(cd "${1:?build folder}" && pwd)
+source_dir=$(cd "${2:?source folder}" && pwd)
+case_name=${3:-}
+result=${4:-}
+
+# banner_height SHOT X Y WIDTH HEIGHT: the height in pixels of the navy text
+# inside the rectangle of the screenshot.
+banner_height() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -depth 8 txt:- |
+        sed -n 's/^[0-9]*,\([0-9]*\): *(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4/p' |
+        awk '$2 < 60 && $3 < 60 && $4 > 90 { if (min == "" || $1 < min) min = $1; if ($1 > max) max = $1 }
+             END { print (min == "" ? 0 : max - min + 1) }'
+}
+
+# The probe's answer to the screen questions.
+probe_screen() {
+    local log="$TB_TMP/probe.log"
+    tb_start "$TB_TMP" "$TB_BUILD/tests/desktop/tb_probe" "$log"
+    tb_wait_log "$log" "^screen " || tb_fail "the probe did not answer"
+    grep "^screen " "$log"
+    tb_stop
+}
+
+# The height of the scout page's banner ("======= Trail Book =======", navy,
+# 16 pixels high as designed, at 150, 6 on the notes panel at 8, 8); SCALE
+# device pixels per window pixel.
+trailbook_banner() {
+    local scale=$1 data="$TB_TMP/data" win x y w h
+    cp -r "$TB_SOURCE/demo" "$data"
+    tb_start "$data" "$TB_BUILD/app/trailbook"
+    win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
+    sleep 1
+    tb_screenshot "$TB_TMP/shot.png"
+    read -r x y w h <<<"$(tb_geometry "$win")"
+    # The menu bar's height: the window less the designed client area.
+    local menu=$((h - 656 * scale))
+    banner_height "$TB_TMP/shot.png" $((x + 100 * scale)) $((y + menu)) $((400 * scale)) $((40 * scale))
+    cp "$TB_TMP/shot.png" "$TB_TMP/last.png"
+    tb_stop
+}
+
+if [ -n "$case_name" ]; then
+    tb_init "$build" "$source_dir"
+    case "$case_name" in
+        dpi144) probe_screen >"$result" ;;
+        plain) trailbook_banner 1 >"$result" ;;
+        scaled)
+            probe_screen >"$result"
+            trailbook_banner 2 >>"$result"
+            cp "$TB_TMP/last.png" "$TB_BUILD/tests/desktop/trailbook_gdk_scale_2.png"
+            ;;
+    esac
+    exit 0
+fi
+
+results=$(mktemp -d "${TMPDIR:-/tmp}/tb-resolution.XXXXXX")
+trap '[ -n "${TB_KEEP:-}" ] || rm -rf "$results"' EXIT
+run_case() { # run_case NAME SCREEN [VARIABLE=VALUE...]
+    local name=$1 screen=$2
+    shift 2
+    env -u DISPLAY "$@" xvfb-run -a -s "-screen 0 $screen" bash "$0" "$build" "$source_dir" "$name" "$results/$name" ||
+        { echo "FAIL: the case $name failed" >&2; exit 1; }
+}
+run_case dpi144 "1280x1024x24 -dpi 144"
+run_case plain "1280x1024x24 -dpi 96"
+run_case scaled "2560x2048x24 -dpi 192" GDK_SCALE=2
+
+grep -qE "^screen 1280 1024 .* ppi 144 " "$results/dpi144" || { echo "FAIL: at 144 dpi: $(cat "$results/dpi144")" >&2; exit 1; }
+grep -qE "^screen 1280 1024 .* ppi 96 " "$results/scaled" || { echo "FAIL: scaled by 2: $(head -1 "$results/scaled")" >&2; exit 1; }
+plain=$(cat "$results/plain")
+scaled=$(tail -1 "$results/scaled")
+[ "$plain" -ge 8 ] || { echo "FAIL: no banner found on the plain screen ($plain)" >&2; exit 1; }
+# Twice as high, give or take the rounding of each pixel row.
+[ "$scaled" -ge $((2 * plain - 3)) ] && [ "$scaled" -le $((2 * plain + 3)) ] ||
+    { echo "FAIL: the banner is $plain pixels high, and $scaled scaled by 2" >&2; exit 1; }
+echo "PASS"
