@@ -16,11 +16,13 @@ PAGE=(8 33 574 604)      # the scout page, or the sheet in its place: x y width 
 data="$TB_TMP/data"
 cp -r "$TB_SOURCE/demo" "$data"
 
-# page FILE: a screenshot of the left part of the window.
+# page FILE: a screenshot of the left part of the window, taken with the
+# pointer on the "Reqs" button, away from the fields that show a hint.
 page() {
     local x y
     read -r x y _ _ <<<"$(tb_geometry "$win")"
-    sleep 0.5
+    xdotool mousemove --window "$win" "${NOTES_BUTTON[@]}"
+    sleep 1
     tb_screenshot "$TB_TMP/screen.png"
     convert "$TB_TMP/screen.png" -crop "${PAGE[2]}x${PAGE[3]}+$((x + PAGE[0]))+$((y + PAGE[1]))" +repage "$1"
 }
