@@ -1,9 +1,13 @@
 # The desktop answers the screen's real resolution, each case on a virtual
-# screen of its own: an X server at 144 pixels per inch is answered 144; with
+# screen of its own: an X server at 144 pixels per inch is answered 144, and
+# the rescaling component, which corrects the controls and fonts for it, keeps
+# the main window at its designed size (as on a 96-dpi screen: 945 client
+# pixels wide, and a pixel more when first placed) with the banner as high as
+# there; with
 # the desktop's scale factor (GDK_SCALE=2) on a 192-dpi screen the answer is
 # in the scaled pixels, 96, and text grows with the controls it sits in: the
 # banner of the scout page is twice as high as on a plain 96-dpi screen. A
-# screenshot of the scaled window is kept in the build folder for a look.
+# screenshot of each window is kept in the build folder for a look.
 #
 #   bash FILE BUILD_DIR SOURCE_DIR                    runs every case
 #   bash FILE BUILD_DIR SOURCE_DIR CASE RESULT_FILE   one case, on the display it is given
@@ -32,8 +36,9 @@ probe_screen() {
     tb_stop
 }
 
-# The height of the scout page's banner ("======= Trail Book =======", navy,
-# 16 pixels high as designed, at 150, 6 on the notes panel at 8, 8); SCALE
+# "BANNER WIDTH HEIGHT": the height of the scout page's banner ("=======
+# Trail Book =======", navy, 16 pixels high as designed, at 150, 6 on the
+# notes panel at 8, 8) and the window's outer size, in device pixels; SCALE
 # device pixels per window pixel.
 trailbook_banner() {
     local scale=$1 data="$TB_TMP/data" win x y w h
@@ -45,7 +50,7 @@ trailbook_banner() {
     read -r x y w h <<<"$(tb_geometry "$win")"
     # The menu bar's height: the window less the designed client area.
     local menu=$((h - 656 * scale))
-    banner_height "$TB_TMP/shot.png" $((x + 100 * scale)) $((y + menu)) $((400 * scale)) $((40 * scale))
+    echo "$(banner_height "$TB_TMP/shot.png" $((x + 100 * scale)) $((y + menu)) $((400 * scale)) $((40 * scale))) $w $h"
     cp "$TB_TMP/shot.png" "$TB_TMP/last.png"
     tb_stop
 }
@@ -53,7 +58,11 @@ trailbook_banner() {
 if [ -n "$case_name" ]; then
     tb_init "$build" "$source_dir"
     case "$case_name" in
-        dpi144) probe_screen >"$result" ;;
+        dpi144)
+            probe_screen >"$result"
+            trailbook_banner 1 >>"$result"
+            cp "$TB_TMP/last.png" "$TB_BUILD/tests/desktop/trailbook_dpi_144.png"
+            ;;
         plain) trailbook_banner 1 >"$result" ;;
         scaled)
             probe_screen >"$result"
@@ -72,14 +81,20 @@ run_case() { # run_case NAME SCREEN [VARIABLE=VALUE...]
     env -u DISPLAY "$@" xvfb-run -a -s "-screen 0 $screen" bash "$0" "$build" "$source_dir" "$name" "$results/$name" ||
         { echo "FAIL: the case $name failed" >&2; exit 1; }
 }
-run_case dpi144 "1280x1024x24 -dpi 144"
+run_case dpi144 "1920x1440x24 -dpi 144"
 run_case plain "1280x1024x24 -dpi 96"
 run_case scaled "2560x2048x24 -dpi 192" GDK_SCALE=2
 
-grep -qE "^screen 1280 1024 .* ppi 144 " "$results/dpi144" || { echo "FAIL: at 144 dpi: $(cat "$results/dpi144")" >&2; exit 1; }
+grep -qE "^screen 1920 1440 .* ppi 144 " "$results/dpi144" || { echo "FAIL: at 144 dpi: $(cat "$results/dpi144")" >&2; exit 1; }
 grep -qE "^screen 1280 1024 .* ppi 96 " "$results/scaled" || { echo "FAIL: scaled by 2: $(head -1 "$results/scaled")" >&2; exit 1; }
-plain=$(cat "$results/plain")
-scaled=$(tail -1 "$results/scaled")
+read -r plain plain_width plain_height <"$results/plain"
+read -r scaled _ _ < <(tail -1 "$results/scaled")
+read -r dense width height < <(tail -1 "$results/dpi144")
+[ "$plain_width" -ge 945 ] && [ "$plain_width" -le 946 ] || { echo "FAIL: the window is $plain_width wide" >&2; exit 1; }
+[ "$width" = "$plain_width" ] && [ "$height" = "$plain_height" ] ||
+    { echo "FAIL: at 144 dpi the window is $width by $height, at 96 $plain_width by $plain_height" >&2; exit 1; }
+[ "$dense" -ge $((plain - 2)) ] && [ "$dense" -le $((plain + 2)) ] ||
+    { echo "FAIL: the banner is $plain pixels high at 96 dpi and $dense at 144" >&2; exit 1; }
 [ "$plain" -ge 8 ] || { echo "FAIL: no banner found on the plain screen ($plain)" >&2; exit 1; }
 # Twice as high, give or take the rounding of each pixel row.
 [ "$scaled" -ge $((2 * plain - 3)) ] && [ "$scaled" -le $((2 * plain + 3)) ] ||
