@@ -3,8 +3,6 @@
 #include "platform/wx/WxForm.h"
 #include "platform/wx/WxGtk.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 
 #include "platform/wx/WxPeers.h"
@@ -438,20 +436,6 @@ wxRadioButton* NoneChecked(wxWindow* parent) {
 void Uncheck(wxCheckBox* box) { box->SetValue(false); }
 void Uncheck(wxRadioButton* radio) { NoneChecked(radio->GetParent())->SetValue(true); }
 
-// A check box or radio button narrower than its caption shows the caption cut
-// with an ellipsis, as GTK otherwise refuses (with a warning) to give it less
-// room than the whole caption. The GTK functions are looked up in the running
-// process, so no GTK headers are needed.
-void EllipsizeCaption(wxWindow* widget) {
-    using BinChild = void* (*)(void*);
-    using SetEllipsize = void (*)(void*, int);
-    static auto binChild = reinterpret_cast<BinChild>(dlsym(RTLD_DEFAULT, "gtk_bin_get_child"));
-    static auto setEllipsize = reinterpret_cast<SetEllipsize>(dlsym(RTLD_DEFAULT, "gtk_label_set_ellipsize"));
-    if (!binChild || !setEllipsize || !widget->GetHandle()) return;
-    const int ellipsizeEnd = 3;  // PANGO_ELLIPSIZE_END
-    if (void* label = binChild(widget->GetHandle())) setEllipsize(label, ellipsizeEnd);
-}
-
 // Check boxes and radio buttons: the model decides the checked state (a radio
 // button clears its siblings); the widget shows it.
 template <class M, class W>
@@ -459,7 +443,7 @@ class CheckPeer : public WxWidgetPeer {
 public:
     CheckPeer(WxFormWindow& form, M* model, W* widget, const wxEventTypeTag<wxCommandEvent>& clicked) : WxWidgetPeer(form, model) {
         widget_box_ = widget;
-        EllipsizeCaption(widget);
+        EllipsizeCaption(widget);  // narrower than its caption: cut with an ellipsis
         Attach(widget);
         widget->Bind(clicked, [this](wxCommandEvent&) {
             auto* m = static_cast<M*>(model_);

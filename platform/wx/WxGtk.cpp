@@ -132,6 +132,15 @@ void ShowFocusRing(wxWindow* topLevel) {
     if (setVisible && window) setVisible(window, 1);
 }
 
+void EllipsizeCaption(wxWindow* button) {
+    auto binChild = Gtk<void* (*)(void*)>("gtk_bin_get_child");
+    auto setEllipsize = Gtk<void (*)(void*, int)>("gtk_label_set_ellipsize");
+    void* widget = button ? button->GetHandle() : nullptr;
+    if (!binChild || !setEllipsize || !widget) return;
+    const int ellipsizeEnd = 3;  // PANGO_ELLIPSIZE_END
+    if (void* label = binChild(widget)) setEllipsize(label, ellipsizeEnd);
+}
+
 ScreenResolution QueryScreenResolution() {
     ScreenResolution answer;
     void* screen = DefaultScreen();

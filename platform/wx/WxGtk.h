@@ -36,6 +36,11 @@ bool PopupOpen();
 // when the user last used the mouse.
 void ShowFocusRing(wxWindow* topLevel);
 
+// A check box or radio button narrower than its caption shows the caption
+// cut with an ellipsis, as GTK otherwise refuses (with a warning) to give it
+// less room than the whole caption.
+void EllipsizeCaption(wxWindow* button);
+
 // What the desktop says about the screen (see WxSupport.h).
 ScreenResolution QueryScreenResolution();
 // The resolution at which the toolkit draws fonts, in its pixels (96 when unknown).
