@@ -44,13 +44,22 @@ public:
     void Round(Subject&& subject, Floor&& floor) {
         Round(subject, floor, [] {});
     }
-    // The same, with between() run untimed after the floor and before the
-    // subject (to let the subject start from the state the floor started from).
+    // The same, with between() run untimed between the two (to let the second
+    // start from the state the first started from), and the subject first
+    // when subjectFirst is true (alternating it shares what the first leaves
+    // behind for the second, such as the file system's bookkeeping).
     template <class Subject, class Floor, class Between>
-    void Round(Subject&& subject, Floor&& floor, Between&& between) {
-        floor_.push_back(Time(floor));
-        between();
-        double seconds = Time(subject);
+    void Round(Subject&& subject, Floor&& floor, Between&& between, bool subjectFirst = false) {
+        double seconds = 0;
+        if (subjectFirst) {
+            seconds = Time(subject);
+            between();
+            floor_.push_back(Time(floor));
+        } else {
+            floor_.push_back(Time(floor));
+            between();
+            seconds = Time(subject);
+        }
         subject_.push_back(seconds);
         state_.SetIterationTime(seconds);
     }

@@ -45,21 +45,23 @@ void BM_BackupTroop(benchmark::State& state) {
     cp.push_back("cpcopy");
 
     SideBySide side(state);
+    bool backupFirst = false;
     for (auto _ : state) {
         fs::remove_all("TBKP");
         fs::remove_all("cpcopy");
         fs::create_directory("cpcopy");
         ::sync();
-        // Each side starts with nothing left to write back from the other.
+        // Each side starts with nothing left to write back from the other,
+        // and each goes first in every other round.
         side.Round([&] { f->Backup1Click(nullptr); },
                    [&] {
                        if (!Run(cp)) state.SkipWithError("cp failed");
                    },
-                   [] { ::sync(); });
+                   [] { ::sync(); }, backupFirst = !backupFirst);
     }
     if (window.Desktop().Messages.back() != "Backed Up!") state.SkipWithError("the backup failed");
     state.counters["files"] = static_cast<double>(files);
 }
-BENCHMARK(BM_BackupTroop)->Arg(300)->Iterations(25)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BackupTroop)->Arg(300)->Iterations(40)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
