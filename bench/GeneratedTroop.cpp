@@ -70,7 +70,8 @@ AnsiString Element(const char* tag, const AnsiString& value) {
     return "   <" + AnsiString(tag) + ">" + value + "</" + tag + ">\n";
 }
 
-// A requirement record of a rank or award section, as the sheet stores it.
+// A requirement record of a rank or award section, as the sheet stores it:
+// by its place in the catalog (from 1).
 void AddRequirement(std::string& text, const AnsiString& number, const AnsiString& date, const char* counselor) {
     text += "   <req>\n      <reqnbr>" + number + "</reqnbr>\n      <reqdate>" + date + "</reqdate>\n      <reqcs>" +
             counselor + "</reqcs>\n   </req>\n";
@@ -95,7 +96,7 @@ void AddProgressSection(std::string& text, const AnsiString& openTag, int index,
     text += Element("Completed", completed ? Day(today, completedBack) : AnsiString());
     text += Element("Awarded", completed ? Day(today, std::max(1, completedBack - 14)) : AnsiString());
     for (int r = 0; r < std::min(done, requirements); ++r)
-        AddRequirement(text, RequirementNumber(r),
+        AddRequirement(text, std::to_string(r + 1),
                        Day(today, std::max(1, startedBack - (startedBack - completedBack) * (r + 1) / (requirements + 1))),
                        Counselors[Pick(index, static_cast<uint32_t>(salt * 31 + r), 6)]);
     text += "</" + name + ">\n";
