@@ -72,7 +72,7 @@ void TForm1::cboSCTsClick(TObject*) {
     }
     // The scout and its lines are set together, so that nothing failing later
     // leaves CurrentScout naming a scout whose lines are not in masterlist.
-    ReplaceLines(masterlist->Items(), lines);
+    ReplaceLines(masterlist->Items(), std::move(lines));
     CurrentScout = name;
     // What the reading dropped would be gone after the first save: the file
     // as it is now is kept aside before that save, and the user is told once.
@@ -136,7 +136,7 @@ void TForm1::ShowPersonalSection() {
     const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
     // The first line, the <Updated> element as written, is not examined.
     for (size_t i = 1; i < lines.size(); ++i) {
-        const AnsiString line = Trim(lines[i]);
+        const std::string_view line = TrimView(lines[i]);
         for (const Field& field : fields)
             if (field.edit->Text().empty()) field.edit->SetText(TagValue(line, field.tag));
         if (line.find("Medform") != AnsiString::npos) {
@@ -154,7 +154,7 @@ AnsiString TForm1::RankStatus(const AnsiString& section) {
     ExtractSection(section);
     const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
     for (size_t i = 1; i < lines.size(); ++i) {
-        const AnsiString line = Trim(lines[i]);
+        const std::string_view line = TrimView(lines[i]);
         if (StartsWith(line, "<Started>")) {
             AnsiString value = ElementValue(line, "<Started>", "</Started>", 999);
             if (!value.empty()) result = "p" + value;
@@ -199,7 +199,7 @@ void TForm1::FillAwardLists() {
             inside = started = completed = false;
         };
         for (const AnsiString& raw : masterlist->Items()->Lines()) {
-            const AnsiString line = Trim(raw);
+            const std::string_view line = TrimView(raw);
             if (inside) {
                 if (StartsWith(line, kind.closePrefix)) {
                     closeSection();

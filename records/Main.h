@@ -196,7 +196,7 @@ public:
     void ExtractSection(const AnsiString& name);
     void StoreSection(const AnsiString& spec);
     void LoadScoutFile(const AnsiString& name);
-    AnsiString TagValue(const AnsiString& line, const AnsiString& tag);
+    AnsiString TagValue(std::string_view line, const AnsiString& tag);
     AnsiString PadText(const AnsiString& text, int width, bool left);
     // ---- saving and clearing
     void SaveCurrentScout();
@@ -285,7 +285,7 @@ private:
     // ---- helpers of the scout file and window
 private:
     // Replaces a list's lines in one step (one change notice instead of one per line).
-    static void ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines);
+    static void ReplaceLines(TStrings* list, std::vector<AnsiString> lines);
     // The lines of the first section named name in masterlist, trimmed or as stored.
     std::vector<AnsiString> SectionLines(const AnsiString& name, bool trimmed);
     // An element line as the scout file stores it: "   <tag>value</tag>".
@@ -293,7 +293,7 @@ private:
     // The value of a trimmed line that begins with openTag: the text after it
     // (at most maxChars characters of it), cut before the first closeMark; ""
     // when the line does not begin with openTag or no closeMark follows within them.
-    static AnsiString ElementValue(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark,
+    static AnsiString ElementValue(std::string_view line, std::string_view openTag, std::string_view closeMark,
                                    size_t maxChars = AnsiString::npos);
     // The name under which a scout file is kept aside as it was: "<file>.orig",
     // or, when that holds something else already, the first free

@@ -14,11 +14,7 @@ bool TForm1::IsSectionOpenTag(std::string_view trimmed) {
     return award && trimmed.back() == '>' && trimmed.find('<', 1) == std::string_view::npos;
 }
 
-void TForm1::ReplaceLines(TStrings* list, const std::vector<AnsiString>& lines) {
-    TStringList fresh;
-    for (const AnsiString& line : lines) fresh.Add(line);
-    list->Assign(fresh);
-}
+void TForm1::ReplaceLines(TStrings* list, std::vector<AnsiString> lines) { list->Assign(std::move(lines)); }
 
 std::vector<AnsiString> TForm1::SectionLines(const AnsiString& name, bool trimmed) {
     std::vector<AnsiString> lines;
@@ -26,13 +22,13 @@ std::vector<AnsiString> TForm1::SectionLines(const AnsiString& name, bool trimme
     const AnsiString closeTag = "</" + name + ">";
     bool inside = false;
     for (const AnsiString& raw : masterlist->Items()->Lines()) {
-        AnsiString line = Trim(raw);
+        std::string_view line = TrimView(raw);
         if (!inside) {
             inside = line == openTag;
         } else if (line == closeTag || IsSectionOpenTag(line)) {
             break;  // without its close tag a section ends where the next one opens
         } else {
-            lines.push_back(trimmed ? std::move(line) : raw);
+            lines.push_back(trimmed ? AnsiString(line) : raw);
         }
     }
     return lines;
@@ -47,18 +43,19 @@ void TForm1::StoreSection(const AnsiString& spec) {
     AnsiString openTag = (kind == "Mb" || kind == "Other") ? "<" + kind + " " + name + ">" : "<" + name + ">";
     AnsiString closeTag = "</" + openTag.substr(1);
 
-    const std::vector<AnsiString>& old = masterlist->Items()->Lines();
+    // The lines move from masterlist and back, none is copied.
+    std::vector<AnsiString> old = masterlist->Items()->TakeLines();
     std::vector<AnsiString> kept;
     kept.reserve(old.size() + slavelist->Items()->Count() + 2);
     for (size_t i = 0; i < old.size(); ++i) {
-        if (Trim(old[i]) != openTag) {
-            kept.push_back(old[i]);
+        if (TrimView(old[i]) != openTag) {
+            kept.push_back(std::move(old[i]));
             continue;
         }
         // Skip the section up to its close tag; without one, up to the next section.
         size_t j = i + 1;
         while (j < old.size()) {
-            AnsiString line = Trim(old[j]);
+            std::string_view line = TrimView(old[j]);
             if (line == closeTag) break;
             if (IsSectionOpenTag(line)) {
                 --j;
@@ -71,7 +68,7 @@ void TForm1::StoreSection(const AnsiString& spec) {
     kept.push_back(openTag);
     for (const AnsiString& line : slavelist->Items()->Lines()) kept.push_back(line);
     kept.push_back(closeTag);
-    ReplaceLines(masterlist->Items(), kept);
+    ReplaceLines(masterlist->Items(), std::move(kept));
 }
 
 void TForm1::LoadScoutFile(const AnsiString& name) {
@@ -82,16 +79,16 @@ AnsiString TForm1::ElementLine(const AnsiString& tag, const AnsiString& value) {
     return "   <" + tag + ">" + value + "</" + tag + ">";
 }
 
-AnsiString TForm1::ElementValue(const AnsiString& line, const AnsiString& openTag, const AnsiString& closeMark,
+AnsiString TForm1::ElementValue(std::string_view line, std::string_view openTag, std::string_view closeMark,
                                 size_t maxChars) {
     if (!StartsWith(line, openTag)) return "";
-    AnsiString rest = line.substr(openTag.size(), maxChars);
+    std::string_view rest = line.substr(openTag.size(), maxChars);
     size_t end = rest.find(closeMark);
-    return end == AnsiString::npos ? AnsiString() : rest.substr(0, end);
+    return end == std::string_view::npos ? AnsiString() : AnsiString(rest.substr(0, end));
 }
 
-AnsiString TForm1::TagValue(const AnsiString& line, const AnsiString& tag) {
-    return ElementValue(Trim(line), "<" + tag + ">", "</" + tag + ">", 999);
+AnsiString TForm1::TagValue(std::string_view line, const AnsiString& tag) {
+    return ElementValue(TrimView(line), "<" + tag + ">", "</" + tag + ">", 999);
 }
 
 AnsiString TForm1::PadText(const AnsiString& text, int width, bool left) {

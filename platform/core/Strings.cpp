@@ -130,9 +130,7 @@ int CompareText(const AnsiString& a, const AnsiString& b) {
 
 bool SameText(const AnsiString& a, const AnsiString& b) { return CompareText(a, b) == 0; }
 
-bool StartsWith(const AnsiString& s, const AnsiString& prefix) {
-    return s.size() >= prefix.size() && s.compare(0, prefix.size(), prefix) == 0;
-}
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
 std::vector<AnsiString> SplitString(const AnsiString& s, char separator) {
     std::vector<AnsiString> pieces;

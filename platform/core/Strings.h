@@ -34,7 +34,7 @@ AnsiString SubString(const AnsiString& s, int index, int count);
 // to upper case): <0, 0, >0.
 int CompareText(const AnsiString& a, const AnsiString& b);
 bool SameText(const AnsiString& a, const AnsiString& b);
-bool StartsWith(const AnsiString& s, const AnsiString& prefix);
+bool StartsWith(std::string_view s, std::string_view prefix);
 // The pieces of s between separators, empty ones included ("a..b" gives
 // "a", "", "b"; "" gives one empty piece).
 std::vector<AnsiString> SplitString(const AnsiString& s, char separator);
