@@ -98,7 +98,9 @@ void TForm1::cboSCTsClick(TObject*) {
         }
     }
 
-    ShowPersonalSection();
+    // One walk trims every line of the file; the sections are found on those views.
+    const std::vector<std::string_view> trimmed = TrimmedMasterLines();
+    ShowPersonalSection(SectionIn(trimmed, "Scout"));
 
     struct RankMark {
         const char* section;
@@ -111,7 +113,7 @@ void TForm1::cboSCTsClick(TObject*) {
         {"Bronzepalm", shapeBP, lblAdvBP}, {"Goldpalm", shapeGP, lblAdvGP}, {"Silverpalm", shapeSP, lblAdvSP},
     };
     for (const RankMark& rank : marks) {
-        AnsiString status = RankStatus(rank.section);
+        AnsiString status = RankStatusOf(SectionIn(trimmed, rank.section));
         char state = status.empty() ? ' ' : status[0];
         bool known = state == 'p' || state == 'c';
         rank.date->SetCaption(known ? status.substr(1, 99) : AnsiString());
@@ -119,10 +121,10 @@ void TForm1::cboSCTsClick(TObject*) {
     }
 
     FetchListSection(0);
-    FillAwardLists();
+    FillAwardLists(trimmed);
 }
 
-void TForm1::ShowPersonalSection() {
+void TForm1::ShowPersonalSection(std::span<const std::string_view> lines) {
     struct Field {
         TEdit* edit;
         const char* tag;
@@ -132,11 +134,9 @@ void TForm1::ShowPersonalSection() {
         {editAddress, "Address"},   {editCity, "City"},           {editState, "State"},     {editZip, "Zip"},
         {editPhone, "Phone"},       {dateBirthdate, "Birthdate"}, {dateMeddate, "Meddate"},
     };
-    ExtractSection("Scout");
-    const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
     // The first line, the <Updated> element as written, is not examined.
     for (size_t i = 1; i < lines.size(); ++i) {
-        const std::string_view line = TrimView(lines[i]);
+        const std::string_view line = lines[i];
         for (const Field& field : fields)
             if (field.edit->Text().empty()) field.edit->SetText(TagValue(line, field.tag));
         if (line.find("Medform") != AnsiString::npos) {
@@ -150,11 +150,16 @@ void TForm1::ShowPersonalSection() {
 }
 
 AnsiString TForm1::RankStatus(const AnsiString& section) {
-    AnsiString result;
     ExtractSection(section);
     const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
+    return RankStatusOf(std::vector<std::string_view>(lines.begin(), lines.end()));
+}
+
+AnsiString TForm1::RankStatusOf(std::span<const std::string_view> lines) {
+    AnsiString result;
+    // The first line, the <Updated> element as written, is not examined.
     for (size_t i = 1; i < lines.size(); ++i) {
-        const std::string_view line = TrimView(lines[i]);
+        const std::string_view line = lines[i];
         if (StartsWith(line, "<Started>")) {
             AnsiString value = ElementValue(line, "<Started>", "</Started>", 999);
             if (!value.empty()) result = "p" + value;
@@ -166,62 +171,70 @@ AnsiString TForm1::RankStatus(const AnsiString& section) {
     return result;
 }
 
-void TForm1::FillAwardLists() {
+void TForm1::FillAwardLists() { FillAwardLists(TrimmedMasterLines()); }
+
+void TForm1::FillAwardLists(std::span<const std::string_view> trimmed) {
+    // Merit badges and other awards are read in the same walk, each kind with
+    // its own state; each list takes its names in one step.
     struct AwardKind {
-        const char* openPrefix;
-        const char* closePrefix;
-        TComboBox* inProgress;
-        TComboBox* earned;
-    };
-    const AwardKind kinds[] = {{"<Mb ", "</Mb ", cboMBi, cboMBe}, {"<Other ", "</Other ", cboOtheri, cboOthere}};
-    int eagleCount = 0;
-    bool lifeSaving = false, outdoor = false;
-    for (const AwardKind& kind : kinds) {
-        kind.inProgress->Items()->Clear();
-        kind.earned->Items()->Clear();
-        const AnsiString openPrefix = kind.openPrefix;
+        std::string_view openPrefix, closePrefix;
+        TComboBox* inProgress = nullptr;
+        TComboBox* earned = nullptr;
+        std::vector<AnsiString> inProgressNames, earnedNames;
         bool inside = false, started = false, completed = false;
         AnsiString name;
+        void CloseSection() {
+            if (completed)
+                earnedNames.push_back(name);
+            else if (started)
+                inProgressNames.push_back(name);
+            inside = started = completed = false;
+        }
+    };
+    AwardKind kinds[2];
+    kinds[0].openPrefix = "<Mb ", kinds[0].closePrefix = "</Mb ", kinds[0].inProgress = cboMBi, kinds[0].earned = cboMBe;
+    kinds[1].openPrefix = "<Other ", kinds[1].closePrefix = "</Other ";
+    kinds[1].inProgress = cboOtheri, kinds[1].earned = cboOthere;
+    for (const std::string_view line : trimmed) {
         // A section ends at its close tag (any name) or, when that is missing,
         // where the next section opens; such a line may open an award itself.
-        auto closeSection = [&] {
-            if (completed) {
-                kind.earned->Items()->Add(name);
-                if (kind.inProgress == cboMBi) {
-                    const EagleGroup group = EagleGroupOf(name);
-                    if (group == EagleGroup::Required) ++eagleCount;
-                    if (group == EagleGroup::Lifesaving) lifeSaving = true;
-                    if (group == EagleGroup::Outdoor) outdoor = true;
-                }
-            } else if (started) {
-                kind.inProgress->Items()->Add(name);
-            }
-            inside = started = completed = false;
-        };
-        for (const AnsiString& raw : masterlist->Items()->Lines()) {
-            const std::string_view line = TrimView(raw);
-            if (inside) {
+        const bool opensSection = IsSectionOpenTag(line);
+        for (AwardKind& kind : kinds) {
+            if (kind.inside) {
                 if (StartsWith(line, kind.closePrefix)) {
-                    closeSection();
+                    kind.CloseSection();
                     continue;
                 }
-                if (!IsSectionOpenTag(line)) {
+                if (!opensSection) {
                     if (StartsWith(line, "<Started>")) {
-                        if (!ElementValue(line, "<Started>", "</Started>").empty()) started = true;
+                        if (!ElementValue(line, "<Started>", "</Started>").empty()) kind.started = true;
                     } else if (StartsWith(line, "<Completed>")) {
-                        if (!ElementValue(line, "<Completed>", "</Completed").empty()) completed = true;
+                        if (!ElementValue(line, "<Completed>", "</Completed").empty()) kind.completed = true;
                     }
                     continue;
                 }
-                closeSection();
+                kind.CloseSection();
             }
-            if (StartsWith(line, openPrefix) && IsSectionOpenTag(line)) {
-                inside = true;
-                started = completed = false;
-                name = line.substr(openPrefix.size(), line.size() - openPrefix.size() - 1);
+            if (opensSection && StartsWith(line, kind.openPrefix)) {
+                kind.inside = true;
+                kind.started = kind.completed = false;
+                kind.name = line.substr(kind.openPrefix.size(), line.size() - kind.openPrefix.size() - 1);
             }
         }
-        if (inside) closeSection();  // the last section of the file lost its close tag
+    }
+    int eagleCount = 0;
+    bool lifeSaving = false, outdoor = false;
+    for (AwardKind& kind : kinds)
+        if (kind.inside) kind.CloseSection();  // the last section of the file lost its close tag
+    for (const AnsiString& name : kinds[0].earnedNames) {
+        const EagleGroup group = EagleGroupOf(name);
+        if (group == EagleGroup::Required) ++eagleCount;
+        if (group == EagleGroup::Lifesaving) lifeSaving = true;
+        if (group == EagleGroup::Outdoor) outdoor = true;
+    }
+    for (AwardKind& kind : kinds) {
+        kind.inProgress->Items()->Assign(std::move(kind.inProgressNames));
+        kind.earned->Items()->Assign(std::move(kind.earnedNames));
     }
     eagleCount += (lifeSaving ? 1 : 0) + (outdoor ? 1 : 0);
     lblInProgress->SetCaption("In Progress - " + IntToStr(cboMBi->Items()->Count()));

@@ -5,6 +5,7 @@
 #define TRAILBOOK_RECORDS_MAIN_H
 
 #include <functional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -312,8 +313,19 @@ private:
     // The requirement rows built at start-up and freed at close.
     void BuildRequirementRows();
     void FreeRequirementRows();
-    // Fills the personal fields from the <Scout> section.
-    void ShowPersonalSection();
+    // Fills the personal fields from the <Scout> section's trimmed lines.
+    void ShowPersonalSection(std::span<const std::string_view> section);
+    // The rank status of a rank section's trimmed lines ("", "p" or "c" and a date).
+    static AnsiString RankStatusOf(std::span<const std::string_view> section);
+    // The award lists and their captions from masterlist's trimmed lines.
+    void FillAwardLists(std::span<const std::string_view> trimmed);
+    // masterlist's lines trimmed, in one walk: views into its lines, valid
+    // while masterlist is unchanged.
+    std::vector<std::string_view> TrimmedMasterLines() const;
+    // The trimmed lines of the first section named name (the lines after its
+    // open tag up to its close tag or the end); none when it is absent.
+    static std::span<const std::string_view> SectionIn(std::span<const std::string_view> trimmed,
+                                                       const AnsiString& name);
 
     // ---- helpers of the one-scout reports
 private:

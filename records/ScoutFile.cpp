@@ -2,35 +2,52 @@
 // section at a time; and the small text helpers every report uses.
 #include "records/Main.h"
 
+#include <algorithm>
+
 #include "records/LineReader.h"
 
 bool TForm1::IsSectionOpenTag(std::string_view trimmed) {
-    static const char* const plain[] = {"<Scout>", "<Tenderfoot>", "<Secondclass>", "<Firstclass>", "<Star>",
-                                        "<Life>", "<Eagle>", "<Bronzepalm>", "<Goldpalm>", "<Silverpalm>",
-                                        "<Pos>", "<Camps>", "<Serv>", "<Attend>"};
-    for (const char* tag : plain)
+    // Every open tag is "<", a name without "<", and ">"; element lines hold a second "<".
+    if (trimmed.size() < 3 || trimmed[0] != '<' || trimmed.back() != '>' || trimmed.find('<', 1) != std::string_view::npos)
+        return false;
+    static constexpr std::string_view plain[] = {"<Scout>", "<Tenderfoot>", "<Secondclass>", "<Firstclass>",
+                                                 "<Star>",  "<Life>",       "<Eagle>",       "<Bronzepalm>",
+                                                 "<Goldpalm>", "<Silverpalm>", "<Pos>",       "<Camps>",
+                                                 "<Serv>",  "<Attend>"};
+    for (std::string_view tag : plain)
         if (trimmed == tag) return true;
-    bool award = trimmed.starts_with("<Mb ") || trimmed.starts_with("<Other ");
-    return award && trimmed.back() == '>' && trimmed.find('<', 1) == std::string_view::npos;
+    return StartsWith(trimmed, "<Mb ") || StartsWith(trimmed, "<Other ");
 }
 
 void TForm1::ReplaceLines(TStrings* list, std::vector<AnsiString> lines) { list->Assign(std::move(lines)); }
 
-std::vector<AnsiString> TForm1::SectionLines(const AnsiString& name, bool trimmed) {
-    std::vector<AnsiString> lines;
+std::vector<std::string_view> TForm1::TrimmedMasterLines() const {
+    const std::vector<AnsiString>& raw = masterlist->Items()->Lines();
+    std::vector<std::string_view> trimmed;
+    trimmed.reserve(raw.size());
+    for (const AnsiString& line : raw) trimmed.push_back(TrimView(line));
+    return trimmed;
+}
+
+std::span<const std::string_view> TForm1::SectionIn(std::span<const std::string_view> trimmed, const AnsiString& name) {
     const AnsiString openTag = "<" + name + ">";
     const AnsiString closeTag = "</" + name + ">";
-    bool inside = false;
-    for (const AnsiString& raw : masterlist->Items()->Lines()) {
-        std::string_view line = TrimView(raw);
-        if (!inside) {
-            inside = line == openTag;
-        } else if (line == closeTag || IsSectionOpenTag(line)) {
-            break;  // without its close tag a section ends where the next one opens
-        } else {
-            lines.push_back(trimmed ? AnsiString(line) : raw);
-        }
-    }
+    auto open = std::find(trimmed.begin(), trimmed.end(), std::string_view(openTag));
+    if (open == trimmed.end()) return {};
+    // Without its close tag a section ends where the next one opens.
+    auto end = std::find_if(open + 1, trimmed.end(),
+                            [&](std::string_view line) { return line == closeTag || IsSectionOpenTag(line); });
+    return trimmed.subspan(static_cast<size_t>(open + 1 - trimmed.begin()), static_cast<size_t>(end - (open + 1)));
+}
+
+std::vector<AnsiString> TForm1::SectionLines(const AnsiString& name, bool trimmed) {
+    const std::vector<std::string_view> all = TrimmedMasterLines();
+    const std::span<const std::string_view> section = SectionIn(all, name);
+    const std::vector<AnsiString>& raw = masterlist->Items()->Lines();
+    const size_t first = section.empty() ? 0 : static_cast<size_t>(section.data() - all.data());
+    std::vector<AnsiString> lines;
+    lines.reserve(section.size());
+    for (size_t i = 0; i < section.size(); ++i) lines.push_back(trimmed ? AnsiString(section[i]) : raw[first + i]);
     return lines;
 }
 
