@@ -32,11 +32,16 @@ std::vector<std::string_view> TForm1::TrimmedMasterLines() const {
 std::span<const std::string_view> TForm1::SectionIn(std::span<const std::string_view> trimmed, const AnsiString& name) {
     const AnsiString openTag = "<" + name + ">";
     const AnsiString closeTag = "</" + name + ">";
-    auto open = std::find(trimmed.begin(), trimmed.end(), std::string_view(openTag));
+    // Most lines differ from a tag in length or in their second character.
+    auto is = [](std::string_view tag) {
+        return [tag](std::string_view line) { return line.size() == tag.size() && line[1] == tag[1] && line == tag; };
+    };
+    auto open = std::find_if(trimmed.begin(), trimmed.end(), is(openTag));
     if (open == trimmed.end()) return {};
     // Without its close tag a section ends where the next one opens.
+    auto closes = is(closeTag);
     auto end = std::find_if(open + 1, trimmed.end(),
-                            [&](std::string_view line) { return line == closeTag || IsSectionOpenTag(line); });
+                            [&](std::string_view line) { return closes(line) || IsSectionOpenTag(line); });
     return trimmed.subspan(static_cast<size_t>(open + 1 - trimmed.begin()), static_cast<size_t>(end - (open + 1)));
 }
 

@@ -202,9 +202,13 @@ void TForm1::ClearSheet() {
         RowDateEdit[r]->SetText("");
         RowStatusShape[r]->Brush()->SetColor(clBtnFace);
     }
-    std::memset(ReqFullText, 0, sizeof ReqFullText);
-    std::memset(ReqShortText, 0, sizeof ReqShortText);
-    std::memset(ReqNumber, 0, sizeof ReqNumber);
+    // Only a catalog's reading fills these texts, entries 1 to SheetCount, and
+    // only after they were cleared here: clearing up to SheetCount leaves every
+    // entry empty (over 600 KB are not written again at every load).
+    const size_t used = static_cast<size_t>(std::clamp(SheetCount, 0, MaxRequirements)) + 1;
+    std::memset(ReqFullText, 0, used * sizeof ReqFullText[0]);
+    std::memset(ReqShortText, 0, used * sizeof ReqShortText[0]);
+    std::memset(ReqNumber, 0, used * sizeof ReqNumber[0]);
     lblRequirements->SetCaption("");
     lblRequirements2->SetCaption("");
     ShapeReq->Brush()->SetColor(clBtnFace);
