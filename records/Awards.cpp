@@ -3,44 +3,19 @@
 // button that swaps the scout page and the requirement sheet.
 #include "dialogs/addnew.h"
 #include "records/Main.h"
-
-namespace {
-
-// The close tag of a section is built from at most 99 characters of its open
-// tag, so the text between "<" and ">" may hold at most 98.
-constexpr size_t MaxTagText = 98;
-
-}  // namespace
-
-AnsiString TForm1::NameRefusal(const AnsiString& name) {
-    const AnsiString trimmed = Trim(name);
-    if (trimmed.empty() || trimmed == "." || trimmed == "..") return "Please enter a name.";
-    for (unsigned char c : name) {
-        if (c == '/' || c == '\\')
-            return "\"" + name + "\" cannot be used: a name may not hold \"/\" or \"\\\".";
-        // "*" would split the name where a section is stored ("Star*x" is the rank Star).
-        if (c < 32 || c > 127 || c == '<' || c == '>' || c == '|' || c == '*')
-            return "\"" + name + "\" cannot be used: a name may not hold \"<\", \">\", \"|\", \"*\", control "
-                   "characters or letters outside plain ASCII.";
-    }
-    return "";
-}
+#include "records/FieldRules.h"
 
 void TForm1::AddAward(const AnsiString& kind) {
     if (CurrentScout.empty()) return;
     AddDlg->FileExt = kind;
     if (!AddDlg->Execute()) return;
-    const AnsiString name = AddDlg->cboAdd->Text();
-    if (Trim(name).empty()) return;
+    const AnsiString name = Trim(AddDlg->cboAdd->Text());
+    if (name.empty()) return;
     if (AnsiString refusal = NameRefusal(name); !refusal.empty()) {
         ShowMessage(refusal);
         return;
     }
     const AnsiString openTag = "<" + kind + " " + name + ">";
-    if (openTag.size() - 2 > MaxTagText) {
-        ShowMessage("\"" + name + "\" is too long for a name.");
-        return;
-    }
     // A second section of that name would replace the first with its dates
     // and requirement entries, so an award the scout has is not added again.
     for (const AnsiString& line : masterlist->Items()->Lines())

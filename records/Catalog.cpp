@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "dialogs/addnew.h"
+#include "records/FieldRules.h"
 #include "records/LineReader.h"
 #include "records/Main.h"
 
@@ -47,7 +48,7 @@ AnsiString StoredFullText(const AnsiString& memoText) {
 bool CatalogTextChar(unsigned char c) { return c >= 32 && c < 127; }
 bool CatalogMemoChar(unsigned char c) { return c == '\r' || c == '\n' || (CatalogTextChar(c) && c != '|'); }
 bool CatalogNameChar(unsigned char c) {
-    return CatalogTextChar(c) && c != '/' && c != '\\' && c != '<' && c != '>' && c != '|';
+    return CatalogTextChar(c) && c != '/' && c != '\\' && c != '<' && c != '>' && c != '|' && c != '*';
 }
 
 }  // namespace
@@ -110,7 +111,7 @@ void TForm1::FillCatalogList() {
 }
 
 void TForm1::btnAddReqClick(TObject*) {
-    const AnsiString name = editNewMB->Text();
+    const AnsiString name = Trim(editNewMB->Text());
     if (!name.empty()) {
         if (AnsiString refusal = NameRefusal(name); !refusal.empty()) {
             ShowMessage(refusal);
@@ -135,6 +136,12 @@ void TForm1::btnAddReqClick(TObject*) {
 
 void TForm1::cboMBsClick(TObject*) {
     EmptyCatalogEditor();
+    // A typed name is read only when it names a file inside the data folder.
+    if (Trim(cboMBs->Text()).empty()) return;
+    if (AnsiString refusal = NameRefusal(cboMBs->Text()); !refusal.empty()) {
+        ShowMessage(refusal);
+        return;
+    }
     const AnsiString fileName = CatalogFileName(cboMBs->Text(), EditorCatalogKind());
     std::vector<AnsiString> lines = ReadKeptLines(fileName, LineKind::Catalog);
     if (lines.size() > MaxRequirements + 1) {
@@ -233,6 +240,8 @@ void TForm1::btnSaveReqClick(TObject*) {
     CopyField(CatalogLines[CatalogSelIndex], MaxLineChars + 1, line);  // what a reader keeps of a line
     editShort->SetText("");
     memoReq->Clear();
+    // The fields are empty now: a second click must not write them over the requirement.
+    CatalogSelIndex = 0;
 }
 
 void TForm1::DeleteMbReqClick(TObject*) {

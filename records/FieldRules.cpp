@@ -1,5 +1,6 @@
 #include "records/FieldRules.h"
 
+#include "platform/core/Strings.h"
 #include "platform/vcl/StdCtrls.h"
 
 namespace {
@@ -22,12 +23,17 @@ bool EntryChar(unsigned char c) { return ElementChar(c); }
 void GuardElementField(TWinControl* control) { Guard(control, ElementChar, MaxElementChars); }
 void GuardEntryField(TWinControl* control) { Guard(control, EntryChar, MaxEntryFieldChars); }
 
-AnsiString ScoutNameRefusal(const AnsiString& trimmedName) {
-    if (trimmedName.empty() || trimmedName == "." || trimmedName == "..")
-        return "\"" + trimmedName + "\" cannot be a scout's name.";
-    for (unsigned char c : trimmedName)
-        if (c == '/' || c == '\\' || c < 32 || c == 127)
-            return "A scout's name may not hold \"/\", \"\\\" or control characters.";
+AnsiString NameRefusal(const AnsiString& name) {
+    const AnsiString trimmed = Trim(name);
+    if (trimmed.empty()) return "Please enter a name.";
+    if (trimmed == "." || trimmed == "..") return "\"" + trimmed + "\" cannot be used as a name.";
+    for (unsigned char c : name)
+        if (c < 32 || c >= 127 || c == '/' || c == '\\' || c == '<' || c == '>' || c == '|' || c == '*')
+            return "\"" + name + "\" cannot be used as a name: a name may not hold \"/\", \"\\\", \"<\", \">\", "
+                   "\"|\", \"*\", control characters or letters outside plain ASCII.";
+    if (name.size() > MaxNameChars)
+        return "\"" + name + "\" is too long for a name: a name holds at most " + IntToStr(static_cast<int>(MaxNameChars)) +
+               " characters.";
     return "";
 }
 

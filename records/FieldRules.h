@@ -31,9 +31,18 @@ constexpr int MaxEntryFieldChars = (MaxLineChars - 2) / 3;
 void GuardElementField(TWinControl* control);
 void GuardEntryField(TWinControl* control);
 
-// Why a typed name cannot name a scout's files, or "" when it can. The name
-// is taken trimmed; it must stay inside the data folder.
-AnsiString ScoutNameRefusal(const AnsiString& trimmedName);
+// The longest name of a scout, an award or a catalog: an award's section tag
+// ("<Other " + name + ">") holds at most 98 characters between "<" and ">".
+constexpr size_t MaxNameChars = 98 - 6;
+
+// The one rule for every name that becomes a file name (a scout, an award, a
+// catalog), typed or read from a file or a list: why it cannot be used, or ""
+// when it can. Typed names are trimmed before they are checked. A name is
+// refused when it is empty, "." or "..", holds "/", "\", "<", ">", "|", "*",
+// a control character (DEL included) or a byte above 127, or is longer than
+// MaxNameChars, so that it never reaches outside the data folder, always
+// fits its section tag and reads back whole.
+AnsiString NameRefusal(const AnsiString& name);
 
 // The end date of a positions or camps entry that has not ended yet.
 inline const AnsiString CurrentMark = "--Current--";

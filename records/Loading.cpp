@@ -44,7 +44,7 @@ void TForm1::cboSCTsClick(TObject*) {
 
     // A name typed into the list's edit becomes a file name that the next save
     // writes: it must stay inside the data folder.
-    const AnsiString refusal = ScoutNameRefusal(name);
+    const AnsiString refusal = NameRefusal(name);
     if (!refusal.empty()) {
         ShowMessage(refusal);
         return;

@@ -41,6 +41,7 @@ void TForm1::FormCreate(TObject*) {
     for (TEdit* edit : {datePosStart, datePosEnd, editPos}) GuardEntryField(edit);
     GuardSheetFields();
     GuardEditorFields();
+    RemoveStaleTemporaries();  // left by saves that were killed
     RefreshScoutList(0);
     pnlNotes->SetLeft(8);
     pnlNotes->SetTop(8);
@@ -49,14 +50,16 @@ void TForm1::FormCreate(TObject*) {
 }
 
 void TForm1::FormClose(TObject*, TCloseAction& Action) {
-    // A scout whose save fails keeps the window open, so that nothing typed is lost.
+    // A scout whose save fails keeps the window open unless the user chooses
+    // to close without saving: the files on disk then stay as they were, and
+    // a folder that cannot be written never traps the user.
+    bool saved = false;
     try {
-        if (!SaveAndUnload()) {
-            Action = caNone;
-            return;
-        }
+        saved = SaveAndUnload();
     } catch (const Exception& e) {
         Application->ShowException(e);
+    }
+    if (!saved && !AskYesNo("Could not save " + UnsavedFile + ". Close without saving?")) {
         Action = caNone;
         return;
     }

@@ -272,8 +272,6 @@ private:
     int FindCatalogLine(const AnsiString& number);
     void ShowCatalogLine(int index);
     void EmptyCatalogEditor();
-    // Why a name cannot name a catalog or an award section; "" when it can.
-    static AnsiString NameRefusal(const AnsiString& name);
     // A catalog line's number, short and full description, split at the first two separators.
     struct CatalogFields { AnsiString number, shortText, fullText; };
     static CatalogFields SplitCatalogLine(const AnsiString& line, const AnsiString& separator);
@@ -388,6 +386,8 @@ public:
     // first save; empty otherwise.
     AnsiString KeepAsideName;
     std::string KeepAsideBytes;
+    // The file that the last save of the loaded scout could not write.
+    AnsiString UnsavedFile;
     int AttendanceMatrix[300][401] = {};
     TDateTime WeekReference = 0;
 

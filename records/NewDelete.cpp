@@ -1,4 +1,7 @@
 // File > New Scout and File > Delete Current.
+#include <cerrno>
+#include <cstring>
+
 #include "records/Main.h"
 
 #include "records/FieldRules.h"
@@ -31,7 +34,7 @@ void TForm1::NewScout1Click(TObject*) {
     AnsiString name = InputBox("New Scout", "Enter New Scout's Name:", "");
     if (!name.empty()) {
         name = Trim(name);
-        AnsiString refusal = ScoutNameRefusal(name);
+        AnsiString refusal = NameRefusal(name);
         if (!refusal.empty()) {
             ShowMessage(refusal);
             return;
@@ -60,12 +63,19 @@ void TForm1::DeleteCurrent1Click(TObject*) {
     if (CurrentScout.empty()) return;
     AnsiString answer = "Y";
     if (!InputQuery("Delete Current Scout", "Delete " + CurrentScout + "? (Y/N)", answer) || !IsYes(answer)) return;
-    if (FileExists(CurrentScout + ".scout")) DeleteFile(CurrentScout + ".scout");
-    if (FileExists(CurrentScout + ".nts")) DeleteFile(CurrentScout + ".nts");
+    // A file that cannot be deleted is named, and the scout stays loaded, so
+    // that nothing of it is lost and the next save writes it whole again.
+    for (const AnsiString& file : {CurrentScout + ".scout", CurrentScout + ".nts"})
+        if (FileExists(file) && !DeleteFile(file)) {
+            ShowMessage("Could not delete " + file + ": " + std::strerror(errno));
+            return;
+        }
     const AnsiString pictureFile = CurrentScout + ".jpg";
     if (FileExists(pictureFile)) {
         AnsiString pictureAnswer = "Y";
-        if (InputQuery("Picture", "Delete picture? (Y/N)", pictureAnswer) && IsYes(pictureAnswer)) DeleteFile(pictureFile);
+        if (InputQuery("Picture", "Delete picture? (Y/N)", pictureAnswer) && IsYes(pictureAnswer) &&
+            !DeleteFile(pictureFile))
+            ShowMessage("Could not delete " + pictureFile + ": " + std::strerror(errno));
     }
     // Unload without saving before the rebuild, which would save a loaded scout.
     ClearScoutForm();

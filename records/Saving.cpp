@@ -28,6 +28,7 @@ bool TForm1::WriteCurrentScout() {
     StoreOpenSheet();
 
     const AnsiString scoutFile = CurrentScout + ".scout";
+    UnsavedFile = scoutFile;
     if (!KeepAsideName.empty()) {
         try {
             WriteWholeFile(KeepAsideName, KeepAsideBytes);
@@ -53,7 +54,9 @@ bool TForm1::WriteCurrentScout() {
     }
     // A failure here raises the file error, which the caller's guard shows;
     // the scout then stays loaded.
-    WriteWholeFileIfChanged(CurrentScout + ".nts", memoNotes->Lines()->Text());
+    UnsavedFile = CurrentScout + ".nts";
+    WriteWholeFileIfChanged(UnsavedFile, memoNotes->Lines()->Text());
+    UnsavedFile.clear();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "records/FieldRules.h"
 #include "records/LineReader.h"
 #include "records/Main.h"
 
@@ -94,6 +95,14 @@ void TForm1::StoreOpenSheet() {
 
 void TForm1::ShowAwardSheet(const AnsiString& title, const AnsiString& name, const AnsiString& kind) {
     if (CurrentScout.empty()) return;
+    // An award's name, as a scout file holds it, names its catalog file: one
+    // that would reach outside the data folder opens nothing.
+    if (kind != "Rank") {
+        if (AnsiString refusal = NameRefusal(name); !refusal.empty()) {
+            ShowMessage(refusal);
+            return;
+        }
+    }
     StoreOpenSheet();
     CatalogKind = kind;
     ClearSheet();
@@ -115,6 +124,12 @@ void TForm1::ShowAwardSheet(const AnsiString& title, const AnsiString& name, con
     std::vector<AnsiString> lines;
     if (!ReadKeptLines(fileName, LineKind::Catalog, lines)) {
         ShowMessage("Could not read " + fileName);
+        return;
+    }
+    // A catalog without a requirement line opens no sheet either: an empty
+    // sheet, left, would store the section without the scout's entries.
+    if (lines.size() < 2) {
+        ShowMessage("File error - " + fileName + " holds no requirements");
         return;
     }
     // The first line is the catalog's date line; every later one a
@@ -150,8 +165,10 @@ void TForm1::ShowAwardSheet(const AnsiString& title, const AnsiString& name, con
 }
 
 void TForm1::ParseAwardSection() {
-    // An element's value: at most 99 characters after its tag, up to the first "<".
-    auto valueAfter = [](const AnsiString& line, const char* tag) { return ElementValue(line, tag, "<", 99); };
+    // An element's value: the text after its tag up to the first "<", however
+    // long; the fields it goes to cut it to what they hold, so that a long
+    // value is never read as empty and erased when the sheet is stored.
+    auto valueAfter = [](const AnsiString& line, const char* tag) { return ElementValue(line, tag, "<"); };
     const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
     std::vector<AnsiString> trimmed;
     trimmed.reserve(lines.size());

@@ -5,6 +5,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,18 @@
 #include "platform/core/Strings.h"
 
 namespace {
+
+std::function<bool(const AnsiString&)>& ChangeFault() {
+    static std::function<bool(const AnsiString&)> fault;
+    return fault;
+}
+
+// True, with errno set, when the fault for tests refuses a change of path.
+bool ChangeRefused(const AnsiString& path) {
+    if (!ChangeFault() || !ChangeFault()(path)) return false;
+    errno = EACCES;
+    return true;
+}
 
 bool StatPath(const AnsiString& path, struct stat& info) { return ::stat(NativePath(path).c_str(), &info) == 0; }
 
@@ -105,6 +118,7 @@ enum class ReplaceStage { None, Create, Fill, Rename };
 // a link named target; it never writes through it.
 template <typename Fill>
 ReplaceStage ReplaceThroughTemporary(const AnsiString& target, Fill&& fill) {
+    if (ChangeRefused(target)) return ReplaceStage::Create;
     AnsiString tempName;
     int fd = CreateTemporaryBeside(target, tempName);
     if (fd < 0) return ReplaceStage::Create;
@@ -188,14 +202,20 @@ bool FileExists(const AnsiString& fileName) {
     return StatPath(fileName, info) && S_ISREG(info.st_mode);
 }
 
-bool DeleteFile(const AnsiString& fileName) { return ::unlink(NativePath(fileName).c_str()) == 0; }
+bool DeleteFile(const AnsiString& fileName) {
+    const AnsiString path = NativePath(fileName);
+    return !ChangeRefused(path) && ::unlink(path.c_str()) == 0;
+}
 
 bool DirectoryExists(const AnsiString& dir) {
     struct stat info;
     return StatPath(dir, info) && S_ISDIR(info.st_mode);
 }
 
-bool CreateDir(const AnsiString& dir) { return ::mkdir(NativePath(dir).c_str(), 0777) == 0; }
+bool CreateDir(const AnsiString& dir) {
+    const AnsiString path = NativePath(dir);
+    return !ChangeRefused(path) && ::mkdir(path.c_str(), 0777) == 0;
+}
 
 AnsiString GetCurrentDir() {
     std::string buffer(4096, '\0');
@@ -344,3 +364,21 @@ CopyOutcome CopyFileReplacing(const AnsiString& from, const AnsiString& to) {
         default: return CopyOutcome::TargetUncreatable;
     }
 }
+
+void RemoveStaleTemporaries(const AnsiString& dir) {
+    const AnsiString marker = ".~tmp";
+    for (const AnsiString& name : ListFiles("*" + marker + "*", dir)) {
+        // The digits after the last marker, up to a "-" and more digits, are the writer's process.
+        size_t digits = name.rfind(marker) + marker.size();
+        size_t dash = name.find('-', digits);
+        if (dash == AnsiString::npos || dash == digits || dash - digits > 9 || dash + 1 == name.size()) continue;
+        if (name.find_first_not_of("0123456789", digits) != dash) continue;
+        if (name.find_first_not_of("0123456789", dash + 1) != AnsiString::npos) continue;
+        const pid_t pid = static_cast<pid_t>(std::stol(name.substr(digits, dash - digits)));
+        // A process of that number that runs (or that may not be asked) may be writing it still.
+        if (pid <= 0 || (pid != ::getpid() && (::kill(pid, 0) == 0 || errno != ESRCH))) continue;
+        ::unlink((NativePath(dir) + "/" + name).c_str());
+    }
+}
+
+void SetFileChangeFault(std::function<bool(const AnsiString& path)> refuses) { ChangeFault() = std::move(refuses); }

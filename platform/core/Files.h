@@ -3,6 +3,7 @@
 #ifndef TRAILBOOK_PLATFORM_FILES_H
 #define TRAILBOOK_PLATFORM_FILES_H
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -69,5 +70,15 @@ enum class CopyOutcome {
     CopyFailed,         // reading, writing or closing failed during the copy
 };
 CopyOutcome CopyFileReplacing(const AnsiString& from, const AnsiString& to);
+
+// Temporary files that a write left behind when its process was killed
+// ("<file>.~tmp<pid>-<n>" in dir) are deleted when no process of that number
+// runs any more; those of running processes stay.
+void RemoveStaleTemporaries(const AnsiString& dir = ".");
+
+// A fault for tests: while set, every write, deletion and folder creation
+// whose path the predicate names fails as in a folder that cannot be written
+// (permission denied), whoever runs the program. An empty function ends it.
+void SetFileChangeFault(std::function<bool(const AnsiString& path)> refuses);
 
 #endif

@@ -21,6 +21,19 @@ bool ScriptedDesktop::InputQuery(const AnsiString& caption, const AnsiString& pr
     return true;
 }
 
+// Unqueued, a question is a script error and is answered with its default, No.
+bool ScriptedDesktop::AskYesNo(const AnsiString& caption, const AnsiString& question) {
+    (void)caption;
+    Questions.push_back(question);
+    if (yesNoAnswers_.empty()) {
+        Unexpected.push_back("question: " + question);
+        return false;
+    }
+    bool yes = yesNoAnswers_.front();
+    yesNoAnswers_.pop_front();
+    return yes;
+}
+
 void ScriptedDesktop::ShowForm(TForm* form) { (void)form; }
 void ScriptedDesktop::HideForm(TForm* form) { (void)form; }
 

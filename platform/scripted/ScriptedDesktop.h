@@ -20,6 +20,8 @@ public:
     // The next modal form is handed to answer, which may set its controls and
     // returns the modal result (mrOk, mrCancel ...).
     void QueueModal(std::function<int(TForm*)> answer) { modalAnswers_.push_back(std::move(answer)); }
+    // The next yes/no question is answered Yes (true) or No (false).
+    void QueueYesNo(bool yes) { yesNoAnswers_.push_back(yes); }
 
     // ---- what was shown
     struct InputAsked { AnsiString caption, prompt, defaultValue; };
@@ -27,6 +29,7 @@ public:
     std::vector<AnsiString> Messages;          // texts of message boxes, in order
     std::vector<AnsiString> MessageCaptions;
     std::vector<InputAsked> Inputs;
+    std::vector<AnsiString> Questions;         // yes/no questions asked, in order
     std::vector<AnsiString> ModalForms;        // class names of forms run modally
     std::vector<PrintJob> PrintJobs;
     std::vector<std::pair<AnsiString, AnsiString>> ShellCalls;
@@ -51,6 +54,7 @@ public:
     // ---- Desktop
     void ShowMessage(const AnsiString& caption, const AnsiString& text) override;
     bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) override;
+    bool AskYesNo(const AnsiString& caption, const AnsiString& question) override;
     void Beep() override { ++Beeps; }
     void ShowForm(TForm* form) override;
     void HideForm(TForm* form) override;
@@ -76,6 +80,7 @@ public:
 private:
     std::deque<std::optional<AnsiString>> inputAnswers_;
     std::deque<std::function<int(TForm*)>> modalAnswers_;
+    std::deque<bool> yesNoAnswers_;
     bool terminated_ = false;
     TForm* locked_ = nullptr;
 };

@@ -16,6 +16,7 @@ public:
         std::cerr << (caption.empty() ? AnsiString() : caption + ": ") << text << '\n';
     }
     bool InputQuery(const AnsiString&, const AnsiString&, AnsiString&) override { return false; }
+    bool AskYesNo(const AnsiString&, const AnsiString&) override { return false; }
     void Beep() override {}
     void ShowForm(TForm*) override {}
     void HideForm(TForm*) override {}

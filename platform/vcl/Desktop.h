@@ -42,6 +42,9 @@ public:
     // Messages and input boxes. InputQuery returns false on a cancel.
     virtual void ShowMessage(const AnsiString& caption, const AnsiString& text) = 0;
     virtual bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) = 0;
+    // A question with the buttons Yes and No, No the default (Enter, Escape
+    // and closing the box answer No); true for Yes.
+    virtual bool AskYesNo(const AnsiString& caption, const AnsiString& question) = 0;
     // The short warning sound of a refused keystroke.
     virtual void Beep() = 0;
 

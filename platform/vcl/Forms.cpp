@@ -310,6 +310,10 @@ AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const A
     return CurrentDesktop().InputQuery(caption, prompt, value) ? value : defaultValue;
 }
 
+bool AskYesNo(const AnsiString& question) {
+    return CurrentDesktop().AskYesNo(Application ? Application->Title() : AnsiString(), question);
+}
+
 bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) {
     AnsiString answer = value;
     if (!CurrentDesktop().InputQuery(caption, prompt, answer)) return false;

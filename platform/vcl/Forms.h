@@ -180,6 +180,8 @@ void ShowMessage(const AnsiString& text);
 AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const AnsiString& defaultValue);
 // Returns false on a cancel, leaving value as it was.
 bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value);
+// Asks a question with Yes and No, No the default; true for Yes.
+bool AskYesNo(const AnsiString& question);
 
 // Input as a user gives it: each call changes the model as the control would
 // and raises its events inside the application's exception guard. The

@@ -132,6 +132,11 @@ bool WxDesktop::InputQuery(const AnsiString& caption, const AnsiString& prompt, 
     return answered;
 }
 
+bool WxDesktop::AskYesNo(const AnsiString& caption, const AnsiString& question) {
+    return wxMessageBox(ToWx(question), ToWx(caption), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION | wxCENTRE,
+                        impl_->DialogParent()) == wxYES;
+}
+
 void WxDesktop::Beep() { wxBell(); }
 
 // ---------------------------------------------------------------- forms

@@ -20,6 +20,7 @@ public:
 
     void ShowMessage(const AnsiString& caption, const AnsiString& text) override;
     bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) override;
+    bool AskYesNo(const AnsiString& caption, const AnsiString& question) override;
     void Beep() override;
 
     void ShowForm(TForm* form) override;

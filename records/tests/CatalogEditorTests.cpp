@@ -66,7 +66,12 @@ TEST_F(CatalogEditorTest, DescriptionsRoundTripAndOnlyTheSelectedLineChanges) {
     UserInput::Type(f->editShort, "Plan");
     UserInput::Click(f->btnSaveReq);
     EXPECT_EQ(f->editShort->Text(), "");
-    // The requirement stays selected: the next save goes to it again.
+    // The save ends the selection: a second click writes no empty fields over it.
+    UserInput::Click(f->btnSaveReq);
+    UserInput::Type(f->editShort, "typed after the save");
+    UserInput::Click(f->btnSaveReq);
+    Select(1);
+    EXPECT_EQ(f->editShort->Text(), "Plan");
     UserInput::Type(f->editShort, "Plan meals");
     UserInput::Type(f->memoReq, "one\r\ntwo\r\nthree");
     UserInput::Click(f->btnSaveReq);

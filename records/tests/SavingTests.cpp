@@ -129,12 +129,15 @@ TEST_F(Saving, AFailedWriteIsReportedKeepsTheOldFileAndTheScout) {
     EXPECT_EQ(f->CurrentScout, "Ann");
     EXPECT_EQ(f->editCity->Text(), "Springfield");
 
-    // Leaving the scout for another command does not drop it either.
+    // Leaving the scout for another command does not drop it either; closing
+    // asks, and No keeps the window.
+    desktop().QueueYesNo(false);
     {
         TinyFileLimit full;
         f->All1Click(nullptr);
         f->Close();
     }
+    EXPECT_EQ(desktop().Questions, (std::vector<AnsiString>{"Could not save Ann.scout. Close without saving?"}));
     EXPECT_EQ(f->CurrentScout, "Ann");
     EXPECT_TRUE(f->RowsBuilt);
     f->Close();

@@ -48,6 +48,20 @@ TEST_F(SheetTest, ProgressSectionsThatAreDamagedReadSafely) {
     EXPECT_FALSE(f->RowPanel[0]->Visible());
 }
 
+TEST_F(SheetTest, LongStoredValuesAreCutToTheRowNotErased) {
+    WriteCatalog("Star.Rank", 2);
+    const AnsiString counselor(150, 'c'), date = AnsiString(120, '1') + "d";
+    StandScout("Ann", {"<Star>", "<Started>" + AnsiString(130, 's') + "</Started>", "<req>", "<reqnbr>1</reqnbr>",
+                       "<reqdate>" + date + "</reqdate>", "<reqcs>" + counselor + "</reqcs>", "</req>", "</Star>"});
+    UserInput::Click(f->Label7);
+    EXPECT_EQ(f->RowCounselorEdit[0]->Text(), counselor.substr(0, 19));
+    EXPECT_EQ(f->RowDateEdit[0]->Text(), date.substr(0, 19));
+    EXPECT_EQ(f->deditStarted->Text(), AnsiString(130, 's'));
+    UserInput::Click(f->Label8);  // leaving stores the sheet
+    EXPECT_TRUE(Contains(Master(), "      <reqcs>" + counselor.substr(0, 19) + "</reqcs>"));
+    EXPECT_TRUE(Contains(Master(), "   <Started>" + AnsiString(130, 's') + "</Started>"));
+}
+
 TEST_F(SheetTest, OversizedCatalogsAreCutToWhatTheSheetHolds) {
     WriteCatalog("Eagle.Rank", 160);
     WriteFile("Star.Rank", "d\n" + std::string(60, '9') + Sep + std::string(200, 's') + Sep + "f\n");
@@ -207,18 +221,22 @@ TEST_F(SheetTest, CatalogsWithoutRequirementsAndSurplusBlocks) {
     WriteFile("Star.Rank", "01/01/2020\n");
     WriteFile("Life.Rank", "\n\r\n\t\n");
     WriteCatalog("Eagle.Rank", 2);
-    StandScout("Ann", {"<Eagle>", "<Completed>02/02/2026</Completed>", "<req>", "<reqnbr>2</reqnbr>",
+    StandScout("Ann", {"<Star>", "<Started>01/01/2026</Started>", "<req>", "<reqnbr>1</reqnbr>",
+                       "<reqdate>S</reqdate>", "</req>", "</Star>", "<Eagle>", "<Completed>02/02/2026</Completed>", "<req>", "<reqnbr>2</reqnbr>",
                        "<reqdate>B</reqdate>", "</req>", "<req>", "<reqnbr>7</reqnbr>", "<reqdate>G</reqdate>",
                        "</req>", "<req>", "<reqnbr>151</reqnbr>", "</req>", "<req>", "<reqnbr>0</reqnbr>",
                        "</req>", "</Eagle>"});
+    // A catalog without a requirement line is treated like a missing one:
+    // the message, no sheet, and the scout's entries stay when it is left.
     for (TLabel* rank : {f->Label7, f->Label8}) {
         UserInput::Click(rank);
-        EXPECT_NE(f->lblRequirements->Caption(), "");
-        EXPECT_EQ(f->SheetCount, 0);
+        EXPECT_EQ(f->lblRequirements->Caption(), "");
         EXPECT_FALSE(f->RowPanel[0]->Visible());
         EXPECT_FALSE(f->bbDown->Visible());
     }
-    EXPECT_EQ(Master()[MasterIndex("<Star>") + 5], "</Star>");  // only Updated and the three dates
+    EXPECT_EQ(desktop().Messages, (std::vector<AnsiString>{"File error - Star.Rank holds no requirements",
+                                                           "File error - Life.Rank holds no requirements"}));
+    EXPECT_TRUE(Contains(Master(), "<reqdate>S</reqdate>"));
 
     // Blocks beyond the catalog are read, never shown, and dropped when the sheet is left.
     UserInput::Click(f->Label9);

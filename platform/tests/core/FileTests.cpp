@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -185,4 +186,31 @@ TEST(Files, ListFilesMatchesMasksWithoutRegardToCaseInAStableOrder) {
     EXPECT_TRUE(MatchesMask("abcabd", "*ab?"));
     EXPECT_FALSE(MatchesMask("Eagle.Rankx", "*.Rank"));
     EXPECT_FALSE(MatchesMask("Eagle", "Eagle?"));
+}
+
+TEST(Files, TemporariesOfProcessesThatNoLongerRunAreRemoved) {
+    TempFolder folder;
+    pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);  // its number runs no process now
+    const std::string dead = "Ann.scout.~tmp" + std::to_string(child) + "-0";
+    const std::string alive = "Ann.scout.~tmp1-3";  // process 1 always runs
+    for (const std::string& name : {dead, alive, std::string("Ann.scout"), std::string("x.~tmpabc-1"), std::string("y.~tmp5")})
+        TempFolder::Write(folder / name, "x");
+    RemoveStaleTemporaries(folder.Path());
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"Ann.scout", alive, "x.~tmpabc-1", "y.~tmp5"}));
+}
+
+TEST(Files, TheChangeFaultRefusesWritesAndDeletionsAsAReadOnlyFolder) {
+    TempFolder folder;
+    TempFolder::Write(folder / "a.scout", "old");
+    SetFileChangeFault([](const AnsiString& path) { return path.find("a.scout") != AnsiString::npos; });
+    ExpectCreateErrorNaming(folder / "a.scout", "new");
+    EXPECT_FALSE(DeleteFile(folder / "a.scout"));
+    EXPECT_EQ(errno, EACCES);
+    WriteWholeFile(folder / "b.scout", "other files are written");
+    SetFileChangeFault(nullptr);
+    EXPECT_EQ(TempFolder::Read(folder / "a.scout"), "old");
+    EXPECT_TRUE(DeleteFile(folder / "a.scout"));
 }
