@@ -262,11 +262,13 @@ const TCtrlInfo* TFormScaler::FindCtrlInfo(const AnsiString& name) const {
 }
 
 void TFormScaler::AddRecord(std::unique_ptr<TCtrlInfo> record) {
+    bindingsValid_ = false;
     ctrlIndex_.emplace(record->Name, record.get());  // an earlier record of the name stays the one found
     ctrlInfoList_.push_back(std::move(record));
 }
 
 void TFormScaler::RebuildIndex() {
+    bindingsValid_ = false;
     ctrlIndex_.clear();
     for (const auto& record : ctrlInfoList_) ctrlIndex_.emplace(record->Name, record.get());
 }
@@ -330,7 +332,27 @@ void TFormScaler::SetNoResizeCtl(const AnsiString& v) {
 }
 
 void TFormScaler::SetNoResizeFntCtls() { SplitNames(noFontNames_, noResizeFntCtl_); }
-void TFormScaler::SetNoResizeCtls() { SplitNames(noResizeNames_, noResizeCtl_); }
+void TFormScaler::SetNoResizeCtls() {
+    SplitNames(noResizeNames_, noResizeCtl_);
+    bindingsValid_ = false;
+}
+
+const std::vector<TFormScaler::Binding>& TFormScaler::Bindings() {
+    TComponent* owner = Owner();
+    if (bindingsValid_ && boundComponents_ == owner->ComponentsChanged() && boundNames_ == TComponent::NamesChanged())
+        return bindings_;
+    bindings_.clear();
+    for (int i = 0; i < owner->ComponentCount(); ++i) {
+        TComponent* component = owner->Components(i);
+        auto* control = dynamic_cast<TControl*>(component);
+        if (!control) continue;
+        bindings_.push_back({control, RecordOf(control->Name()), ResizeExcluded(control)});
+    }
+    bindingsValid_ = true;
+    boundComponents_ = owner->ComponentsChanged();
+    boundNames_ = TComponent::NamesChanged();
+    return bindings_;
+}
 
 void TFormScaler::SetEnabled(bool v) {
     if (v == enabled_) return;

@@ -94,7 +94,9 @@ public:
 
     // Brings the tracked set up to date with the owner's components.
     void SyncControlList();
-    // The ParentFont bookkeeping before (true) and after (false) a rescale.
+    // The ParentFont bookkeeping before (true) and after (false) a rescale:
+    // a control whose ParentFont the program switched since the last pass
+    // has the font it shows now taken as its new base.
     void UpdateParentFonts(bool before);
 
     // Handles one message of the owner's window; the two ways in call it.
@@ -134,6 +136,17 @@ private:
     void AddRecord(std::unique_ptr<TCtrlInfo> record);
     void RebuildIndex();
     bool ResizeExcluded(const TComponent* component) const;
+    // Each of the owner's controls with its record, in the owner's order, as
+    // a rescale walks them; kept between passes while the owner's components
+    // and every name stay as they were.
+    struct Binding {
+        TControl* control;
+        TCtrlInfo* record;  // the first record of the control's name, or null
+        bool excluded;      // named in NoResizeCtl
+    };
+    const std::vector<Binding>& Bindings();
+    // The ParentFont bookkeeping of one control before a pass.
+    void NoteParentFont(TCtrlInfo& record, const TControl& control);
     void InstallWindowProc();
 
     TScalerFormPos formPos_ = rpDefault;
@@ -150,6 +163,9 @@ private:
     std::vector<std::unique_ptr<TCtrlInfo>> ctrlInfoList_;
     // The first record of each name: a rescale finds every control's record in constant time.
     std::unordered_map<AnsiString, TCtrlInfo*> ctrlIndex_;
+    std::vector<Binding> bindings_;
+    bool bindingsValid_ = false;
+    unsigned long long boundComponents_ = 0, boundNames_ = 0;  // the owner's changes when they were made
     void* scalerListEntry_ = nullptr;
     TStringList noFontNames_, noResizeNames_;
     int addedCount_ = 0;

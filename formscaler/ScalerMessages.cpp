@@ -282,28 +282,25 @@ void TFormScaler::SyncControlList() {
     knownComponentCount_ = count;
 }
 
-void TFormScaler::UpdateParentFonts(bool before) {
-    TComponent* owner = Owner();
-    for (int i = 0; i < owner->ComponentCount(); ++i) {
-        auto* control = dynamic_cast<TControl*>(owner->Components(i));
-        if (!control) continue;
-        TCtrlInfo* record = RecordOf(control->Name());
-        if (!record || !record->BaseFont) continue;
-        if (before) {
-            record->ParentFontNow = control->ParentFont();
-            control->SetParentFont(false);
-            if (record->ParentFontNow != record->ParentFontBefore) {
-                // The program switched ParentFont since the last pass: the font it has now is the one to scale.
-                if (lastFontScale_ != 0) {
-                    record->BaseFont->SetSize(Trunc(control->Font()->Size() / lastFontScale_ + 0.5));
-                    record->LastFontSize = control->Font()->Size();
-                }
-                record->ParentFontBefore = record->ParentFontNow;
-            }
-        } else {
-            control->SetParentFont(record->ParentFontNow);
-        }
+void TFormScaler::NoteParentFont(TCtrlInfo& record, const TControl& control) {
+    record.ParentFontNow = control.ParentFont();
+    if (record.ParentFontNow == record.ParentFontBefore) return;
+    // The program switched ParentFont since the last pass: the font it has now is the one to scale.
+    if (lastFontScale_ != 0) {
+        record.BaseFont->SetSize(Trunc(control.Font()->Size() / lastFontScale_ + 0.5));
+        record.LastFontSize = control.Font()->Size();
     }
+    record.ParentFontBefore = record.ParentFontNow;
+}
+
+// A control that takes its parent's font keeps doing so through a pass: it
+// follows its parent's freshly scaled font as the parent gets it, which
+// leaves it as switching ParentFont off for the pass and on again after it
+// would. So after a pass nothing is left to put back.
+void TFormScaler::UpdateParentFonts(bool before) {
+    if (!before) return;
+    for (const Binding& b : Bindings())
+        if (b.record && b.record->BaseFont) NoteParentFont(*b.record, *b.control);
 }
 
 namespace {
@@ -324,21 +321,27 @@ void TFormScaler::Rescale(HWND wnd, LPARAM lParam) {
     const double fontScale = xScale <= yScale ? xScale : yScale;
 
     SyncControlList();
-    UpdateParentFonts(true);
     TComponent* owner = Owner();
     auto* form = dynamic_cast<TForm*>(owner);
     if (resizeFont_ && ownerBaseFont_ && form && noFontNames_.IndexOf(ownerName_) < 0)
         form->Font()->SetSize(Trunc(ownerBaseFont_->Size() * fontScale + 0.5));
+    bool rescaled = false;
     {
         DrawingSuspended suspended(wnd);
-        for (int i = 0; i < owner->ComponentCount(); ++i) {
-            auto* control = dynamic_cast<TControl*>(owner->Components(i));
-            if (!control || ResizeExcluded(control)) continue;
-            TCtrlInfo* record = RecordOf(control->Name());
+        // One walk: the ParentFont bookkeeping of each control (see
+        // UpdateParentFonts; the owner's new font does not change what it
+        // finds), then its font and rectangle.
+        for (const Binding& b : Bindings()) {
+            TCtrlInfo* record = b.record;
             if (!record) continue;
+            TControl* control = b.control;
+            if (record->BaseFont) NoteParentFont(*record, *control);
+            if (b.excluded) continue;
             if (resizeFont_ && record->BaseFont) {
                 int size = Trunc(record->BaseFont->Size() * fontScale);
-                control->Font()->SetSize(size == 0 ? 1 : size);
+                if (size == 0) size = 1;
+                if (!record->ParentFontNow) control->Font()->SetSize(size);
+                record->LastFontSize = size;
             }
             // A place or size of 0 becomes 1, so a control at the parent's edge ends one pixel in.
             auto atLeastOne = [](int v) { return v == 0 ? 1 : v; };
@@ -350,13 +353,15 @@ void TFormScaler::Rescale(HWND wnd, LPARAM lParam) {
             record->LastTop = control->Top();
             record->LastWidth = control->Width();
             record->LastHeight = control->Height();
-            if (record->BaseFont) record->LastFontSize = control->Font()->Size();
-            lastXScale_ = xScale;
-            lastYScale_ = yScale;
-            lastFontScale_ = fontScale;
+            rescaled = true;
         }
     }
-    UpdateParentFonts(false);
+    // The scales of the last pass change only when it rescaled a control.
+    if (rescaled) {
+        lastXScale_ = xScale;
+        lastYScale_ = yScale;
+        lastFontScale_ = fontScale;
+    }
 
     if (formMaxWidth_ > 0 && formMaxHeight_ > 0 && IsZoomed(wnd)) {
         int w, h, edge;

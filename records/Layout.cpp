@@ -33,41 +33,15 @@ void TForm1::FormScaler1ExitResize(TObject*, double, double) {
     if (!RowsBuilt) return;
     const int h = pnlScout->Height();
     const int w = pnlScout->Width();
+    // Each control is placed in one step: left, top, width, height.
     for (int row = 0; row < SheetRows; ++row) {
-        TPanel* panel = RowPanel[row];
-        panel->SetTop(Part(h, 0.051) * row + Part(h, 0.042));
-        panel->SetHeight(Part(h, 0.042));
-        panel->SetLeft(Part(w, 0.021));
-        panel->SetWidth(Part(w, 0.965));
-
+        RowPanel[row]->SetBounds(Part(w, 0.021), Part(h, 0.051) * row + Part(h, 0.042), Part(w, 0.965), Part(h, 0.042));
         TLabel* number = RowNumberLabel[row];
-        number->SetHeight(Part(h, 0.0255));
-        number->SetLeft(Part(w, 0.015));
-        number->SetWidth(Part(w, 0.0943));
-
-        TLabel* text = RowTextLabel[row];
-        text->SetTop(Part(h, 0.001));
-        text->SetHeight(Part(h, 0.0255));
-        text->SetLeft(Part(w, 0.1132));
-        text->SetWidth(Part(w, 0.377));
-
-        TEdit* counselor = RowCounselorEdit[row];
-        counselor->SetTop(Part(h, 0.0055));
-        counselor->SetHeight(Part(h, 0.038));
-        counselor->SetLeft(Part(w, 0.52));
-        counselor->SetWidth(Part(w, 0.1887));
-
-        TEdit* date = RowDateEdit[row];
-        date->SetTop(Part(h, 0.0055));
-        date->SetHeight(Part(h, 0.038));
-        date->SetLeft(Part(w, 0.73));
-        date->SetWidth(Part(w, 0.151));
-
+        number->SetBounds(Part(w, 0.015), number->Top(), Part(w, 0.0943), Part(h, 0.0255));
+        RowTextLabel[row]->SetBounds(Part(w, 0.1132), Part(h, 0.001), Part(w, 0.377), Part(h, 0.0255));
+        RowCounselorEdit[row]->SetBounds(Part(w, 0.52), Part(h, 0.0055), Part(w, 0.1887), Part(h, 0.038));
+        RowDateEdit[row]->SetBounds(Part(w, 0.73), Part(h, 0.0055), Part(w, 0.151), Part(h, 0.038));
         // The circle's height follows the panel's width, like its width, so it stays round.
-        TShape* status = RowStatusShape[row];
-        status->SetTop(Part(h, 0.0055));
-        status->SetHeight(Part(w, 0.032));
-        status->SetLeft(Part(w, 0.901));
-        status->SetWidth(Part(w, 0.032));
+        RowStatusShape[row]->SetBounds(Part(w, 0.901), Part(h, 0.0055), Part(w, 0.032), Part(w, 0.032));
     }
 }

@@ -260,3 +260,18 @@ TEST_F(ScalerTest, TheScreenChangeRefitRunsOnlyOnItsPlatformAndOnlyForANewScreen
               (std::vector<int>{199, 159, 601, 401}));
     EXPECT_EQ(LastScreenWidth, 800);
 }
+
+TEST_F(ScalerTest, AControlRenamedAfterLoadingIsFoundByItsNameNoMore) {
+    Make();
+    SizeTo(800, 600);
+    form->Edit1->SetName("EditRenamed");
+    SizeTo(400, 300);
+    // Same number of components: no record is made for the new name, so the control stays where it was.
+    EXPECT_EQ(Rect(form->Edit1), (std::vector<int>{1, 300, 242, 42}));
+    EXPECT_EQ(Rect(form->Panel1), (std::vector<int>{10, 20, 200, 100}));
+    form->Edit1->SetName("Edit1");
+    SizeTo(800, 600);
+    EXPECT_EQ(Rect(form->Edit1), (std::vector<int>{1, 300, 242, 42}));
+    SizeTo(400, 300);
+    EXPECT_EQ(Rect(form->Edit1), (std::vector<int>{1, 150, 121, 21}));
+}

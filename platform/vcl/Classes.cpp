@@ -156,6 +156,7 @@ void TComponent::SetName(const AnsiString& name) {
         }
     }
     name_ = name;
+    ++namesChanged_;
 }
 
 TComponent* TComponent::Components(int index) const {
@@ -181,6 +182,7 @@ void TComponent::InsertComponent(TComponent* component) {
     if (!component || component->owner_ == this) return;
     if (component->owner_) component->owner_->RemoveComponent(component);
     components_.push_back(component);
+    ++componentsChanged_;
     component->owner_ = this;
 }
 
@@ -188,6 +190,7 @@ void TComponent::RemoveComponent(TComponent* component) {
     auto it = std::find(components_.begin(), components_.end(), component);
     if (it == components_.end()) return;
     components_.erase(it);
+    ++componentsChanged_;
     component->owner_ = nullptr;
 }
 

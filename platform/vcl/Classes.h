@@ -185,6 +185,11 @@ public:
     TComponent* FindComponent(const AnsiString& name) const;
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
+    // Counts every change of the owned components (one added or removed) and,
+    // for the whole process, every rename, so that a caller that keeps
+    // something per component can tell cheaply that it still holds.
+    unsigned long long ComponentsChanged() const { return componentsChanged_; }
+    static unsigned long long NamesChanged() { return namesChanged_; }
 
     // Published fields and methods, looked up by name in the class information.
     void* FieldAddress(const AnsiString& name);
@@ -220,6 +225,8 @@ private:
     int tag_ = 0;
     bool loading_ = false;
     std::vector<TComponent*> components_;
+    unsigned long long componentsChanged_ = 0;
+    static inline unsigned long long namesChanged_ = 0;
     std::map<AnsiString, AnsiString> boundMethods_;
 };
 

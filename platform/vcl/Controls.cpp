@@ -166,8 +166,11 @@ bool TControl::Showing() const {
 }
 
 void TControl::SetParentFont(bool v) {
+    // Taking the parent's font when it is the one shown already changes nothing to show.
+    bool same = v && !parentFont_ && parent_ && *font_ == *parent_->Font() &&
+                font_->PixelsPerInch() == parent_->Font()->PixelsPerInch();
     parentFont_ = v;
-    if (v && parent_) FollowParentFont();
+    if (v && parent_ && !same) FollowParentFont();
 }
 
 // A change made to this control's font from code or by a description: the
