@@ -6,6 +6,13 @@
 //                                side in one run with the same rebuild on a
 //                                window that has no screen side (headless)
 //                                and with the read floor; min and median
+//   window_bench rescale ROUNDS - the window resized from its designed size
+//                                to 1260 x 870 and back, ROUNDS times each
+//                                way: milliseconds per rescale (the size
+//                                change with its rescale, then until the
+//                                desktop is idle and painted), min and
+//                                median, and how often the client area was
+//                                painted per size change
 //   window_bench picture NAME [whole]
 //                              - loads the scout NAME, whose picture
 //                                NAME.jpg is shown, and paints the window:
@@ -66,7 +73,7 @@ void Settle(Desktop& desktop) {
 int main(int argc, char** argv) {
     const auto start = Clock::now();
     if (argc < 2) {
-        std::fprintf(stderr, "usage: window_bench startup | filter ROUNDS | picture NAME [whole]\n");
+        std::fprintf(stderr, "usage: window_bench startup | filter ROUNDS | rescale ROUNDS | picture NAME [whole]\n");
         return 2;
     }
     const bool startup = std::strcmp(argv[1], "startup") == 0;
@@ -85,6 +92,31 @@ int main(int argc, char** argv) {
     Settle(desktop);
     if (startup) {
         std::printf("%.3f\n", Millis(Clock::now() - start));
+    } else if (std::strcmp(argv[1], "rescale") == 0) {
+        RECT designed;
+        GetWindowRect(Form1->Handle(), &designed);
+        const int x = static_cast<int>(designed.left), y = static_cast<int>(designed.top);
+        const int w = static_cast<int>(designed.right - designed.left), h = static_cast<int>(designed.bottom - designed.top);
+        std::vector<double> rescale, painted;
+        unsigned long paints = 0;
+        int changes = 0;
+        for (int i = 0; i < rounds; ++i) {
+            for (bool large : {true, false}) {
+                const unsigned long before = desktop.ClientPaintCount(Form1);
+                auto begin = Clock::now();
+                MoveWindow(Form1->Handle(), x, y, large ? 1260 : w, large ? 870 : h, 1);
+                rescale.push_back(Millis(Clock::now() - begin));
+                Settle(desktop);
+                painted.push_back(Millis(Clock::now() - begin));
+                paints += desktop.ClientPaintCount(Form1) - before;
+                ++changes;
+            }
+        }
+        std::printf("window %dx%d <-> 1260x870, %d components\n", w, h, Form1->ComponentCount());
+        PrintFigures("rescale (size change)", rescale);
+        PrintFigures("rescale, painted and idle", painted);
+        std::printf("client area painted %.2f times per size change (%d changes)\n",
+                    static_cast<double>(paints) / changes, changes);
     } else if (std::strcmp(argv[1], "picture") == 0 && argc > 2) {
         if (argc > 3 && std::strcmp(argv[3], "whole") == 0) Form1->imageScout->Picture()->ShownSize = nullptr;
         const double before = PeakMegabytes();

@@ -466,12 +466,14 @@ public:
             case PeerProp::Caption:
             case PeerProp::Text: widget_box_->SetLabel(ToWx(m->Caption())); break;
             case PeerProp::Bounds: {
-                // GTK draws the indicator only at its full height: a box made
-                // lower than that (a window shrunk by the rescaling component)
-                // keeps the height it needs, centred on the model's place.
-                int least = widget_box_->GetBestSize().y;
-                int height = std::max(m->Height(), least);
-                widget_box_->SetSize(m->Left(), m->Top() - (height - m->Height()) / 2, m->Width(), height,
+                if (form_.Defer(m, what)) break;
+                // GTK draws the indicator only at its full height, and the
+                // caption in no less than an ellipsis: a box made smaller than
+                // that (a window shrunk by the rescaling component) keeps the
+                // size it needs, centred on the model's place.
+                int height = std::max(m->Height(), widget_box_->GetBestSize().y);
+                int width = std::max(m->Width(), LeastWidth(widget_box_));
+                widget_box_->SetSize(m->Left(), m->Top() - (height - m->Height()) / 2, width, height,
                                      wxSIZE_ALLOW_MINUS_ONE);
                 break;
             }

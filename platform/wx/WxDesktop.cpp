@@ -40,6 +40,7 @@ public:
     TForm* lastActive = nullptr;
     bool terminated = false;
     wxWeakRef<wxWindow> locked;
+    TForm* lockedForm = nullptr;  // the form of the locked window
     int pixelsPerInch = 0;
 
     WxFormWindow* Find(const TForm* form) const {
@@ -258,12 +259,22 @@ void WxDesktop::MoveWindow(TForm* form, int x, int y, int width, int height) {
 
 void WxDesktop::LockWindowUpdate(TForm* form) {
     if (wxWindow* locked = impl_->locked.get()) {
+        if (impl_->lockedForm)
+            if (WxFormWindow* w = impl_->Find(impl_->lockedForm)) w->ResumeUpdates();
         if (locked->IsFrozen()) locked->Thaw();
         impl_->locked = nullptr;
     }
+    impl_->lockedForm = nullptr;
     if (!form) return;
     if (WxFormWindow* w = impl_->Find(form)) {
         w->Top()->Freeze();
+        w->SuspendUpdates();
         impl_->locked = w->Top();
+        impl_->lockedForm = form;
     }
+}
+
+unsigned long WxDesktop::ClientPaintCount(TForm* form) {
+    WxFormWindow* w = impl_->Find(form);
+    return w ? w->ClientPaints() : 0;
 }

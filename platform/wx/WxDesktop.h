@@ -47,6 +47,9 @@ public:
     void MoveWindow(TForm* form, int x, int y, int width, int height) override;
     void LockWindowUpdate(TForm* form) override;
 
+    // How often the form's client area has been painted while shown (for the window benchmark).
+    unsigned long ClientPaintCount(TForm* form);
+
 private:
     std::unique_ptr<WxDesktopImpl> impl_;
 };

@@ -435,6 +435,40 @@ void WxFormWindow::MoveWindow(int x, int y, int width, int height) {
     if (top->IsShown()) ReportSize();
 }
 
+// ---------------------------------------------------------------- suspended drawing
+
+namespace {
+// Fonts first: a control placed with its new size already has the font it is measured by.
+constexpr PeerProp DeferredProps[] = {PeerProp::Font, PeerProp::Bounds, PeerProp::Repaint};
+unsigned Bit(PeerProp what) { return 1u << static_cast<unsigned>(what); }
+}  // namespace
+
+bool WxFormWindow::Defer(TComponent* model, PeerProp what) {
+    if (!suspended_ || std::find(std::begin(DeferredProps), std::end(DeferredProps), what) == std::end(DeferredProps))
+        return false;
+    auto [it, added] = deferred_.try_emplace(model, 0u);
+    if (added) deferredOrder_.push_back(model);
+    it->second |= Bit(what);
+    return true;
+}
+
+void WxFormWindow::ResumeUpdates() {
+    suspended_ = false;
+    std::vector<TComponent*> order = std::move(deferredOrder_);
+    std::map<TComponent*, unsigned> changes = std::move(deferred_);
+    deferredOrder_.clear();
+    deferred_.clear();
+    for (TComponent* model : order) {
+        // A control freed meanwhile has no peer any more.
+        WxPeer* peer = PeerOf(model);
+        if (!peer) continue;
+        for (PeerProp what : DeferredProps)
+            if (changes[model] & Bit(what)) peer->Changed(what);
+    }
+}
+
+unsigned long WxFormWindow::ClientPaints() const { return client_ ? client_->Paints() : 0; }
+
 // ---------------------------------------------------------------- the form's own peer
 
 void WxFormWindow::Changed(PeerProp what) {

@@ -47,6 +47,16 @@ public:
     void Retire(TComponent* model);
     wxWindow* ContainerOf(TWinControl* parent) const;
 
+    // While drawing of the window is suspended, the changes of its controls'
+    // places and fonts are kept and applied together when drawing resumes,
+    // so that the window is laid out and painted once.
+    void SuspendUpdates() { suspended_ = true; }
+    void ResumeUpdates();
+    // True when the change is kept for later.
+    bool Defer(TComponent* model, PeerProp what);
+    // How often the client area has been painted (for the window benchmark).
+    unsigned long ClientPaints() const;
+
     // Window questions.
     RECT WindowRect() const;
     void MoveWindow(int x, int y, int width, int height);
@@ -115,6 +125,9 @@ private:
     bool focusCheckPending_ = false;
     // Work deferred to idle time runs only while this window object lives.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    bool suspended_ = false;
+    std::vector<TComponent*> deferredOrder_;
+    std::map<TComponent*, unsigned> deferred_;  // the kept changes of each control, one bit each
     wxSize reportedClient_{-1, -1};
     int reportedState_ = -1;
 };

@@ -263,6 +263,7 @@ WxContainerWindow::WxContainerWindow(wxWindow* parent, TWinControl* model)
 }
 
 void WxContainerWindow::OnPaint(wxPaintEvent&) {
+    ++paints_;
     wxAutoBufferedPaintDC dc(this);
     wxSize size = GetClientSize();
     dc.SetBackground(wxBrush(model_ ? EffectiveBackground(model_) : GetBackgroundColour()));

@@ -141,6 +141,14 @@ void EllipsizeCaption(wxWindow* button) {
     if (void* label = binChild(widget)) setEllipsize(label, ellipsizeEnd);
 }
 
+int LeastWidth(wxWindow* control) {
+    auto preferredWidth = Gtk<void (*)(void*, int*, int*)>("gtk_widget_get_preferred_width");
+    void* widget = control ? control->GetHandle() : nullptr;
+    int least = 0, natural = 0;
+    if (preferredWidth && widget) preferredWidth(widget, &least, &natural);
+    return least;
+}
+
 ScreenResolution QueryScreenResolution() {
     ScreenResolution answer;
     void* screen = DefaultScreen();

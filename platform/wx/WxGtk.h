@@ -40,6 +40,9 @@ void ShowFocusRing(wxWindow* topLevel);
 // cut with an ellipsis, as GTK otherwise refuses (with a warning) to give it
 // less room than the whole caption.
 void EllipsizeCaption(wxWindow* button);
+// The least width the toolkit lays a control out in (a check box's or radio
+// button's indicator and an ellipsis); 0 when unknown.
+int LeastWidth(wxWindow* control);
 
 // What the desktop says about the screen (see WxSupport.h).
 ScreenResolution QueryScreenResolution();

@@ -257,7 +257,7 @@ void WxWidgetPeer::ApplyColor() {
 void WxWidgetPeer::Changed(PeerProp what) {
     TControl* control = Control();
     wxWindow* w = widget_.get();
-    if (!control || !w) return;
+    if (!control || !w || form_.Defer(control, what)) return;
     switch (what) {
         case PeerProp::Bounds:
             w->SetSize(control->Left(), control->Top(), control->Width(), control->Height(), wxSIZE_ALLOW_MINUS_ONE);

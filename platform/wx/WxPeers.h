@@ -140,12 +140,14 @@ class WxContainerWindow : public wxPanel {
 public:
     WxContainerWindow(wxWindow* parent, TWinControl* model);
     void Detach() { model_ = nullptr; }
+    unsigned long Paints() const { return paints_; }
 
 private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
     TControl* GraphicAt(const wxPoint& point) const;
     TWinControl* model_;
+    unsigned long paints_ = 0;
 };
 
 wxColour EffectiveBackground(const TControl* control);
