@@ -1,7 +1,10 @@
-# make run  - installs what is missing, builds, and starts Trailbook in the sample data folder demo/
+# make run  - installs what is missing, builds, and starts Trailbook in a working copy of the
+#             sample data folder demo/ (made when missing, in demo-work/, which git ignores), so
+#             that using it never changes the tracked files; delete demo-work/ to start afresh
 # make test - installs what is missing, builds, and runs every test (the desktop tests under Xvfb)
 BUILD ?= build
 JOBS ?= $(shell nproc)
+RUN_FOLDER ?= demo-work
 
 .PHONY: all deps configure build test run clean
 
@@ -20,7 +23,11 @@ test: build
 	scripts/run-tests $(BUILD)
 
 run: build
-	cd demo && ../$(BUILD)/app/trailbook
+	@if [ ! -d "$(RUN_FOLDER)" ]; then \
+	  rm -rf "$(RUN_FOLDER).new" && cp -R demo "$(RUN_FOLDER).new" && mv "$(RUN_FOLDER).new" "$(RUN_FOLDER)"; \
+	  echo "Made $(RUN_FOLDER)/, a working copy of demo/"; \
+	fi
+	cd "$(RUN_FOLDER)" && "$(abspath $(BUILD))/app/trailbook"
 
 clean:
 	rm -rf $(BUILD)

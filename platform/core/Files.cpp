@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 
 #include "platform/core/Exceptions.h"
@@ -224,6 +225,12 @@ AnsiString GetCurrentDir() {
         buffer.resize(buffer.size() * 2);
     }
     return AnsiString(buffer.c_str());
+}
+
+AnsiString ProgramFolder() {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? AnsiString() : self.parent_path().string();
 }
 
 bool SetCurrentDir(const AnsiString& dir) { return ::chdir(NativePath(dir).c_str()) == 0; }

@@ -19,6 +19,8 @@ bool DeleteFile(const AnsiString& fileName);
 bool DirectoryExists(const AnsiString& dir);
 bool CreateDir(const AnsiString& dir);
 AnsiString GetCurrentDir();
+// The folder of the running program's own file; "" when it cannot be told.
+AnsiString ProgramFolder();
 bool SetCurrentDir(const AnsiString& dir);
 
 // Names (not paths) of the regular files in dir matching mask ("*" and "?",

@@ -219,8 +219,10 @@ bool TApplication::HelpCommand(int command, long data) {
     if (!wanted.empty()) {
         places.push_back(wanted);
         if (fs::path(wanted).is_relative()) {
-            places.push_back(fs::path(TRAILBOOK_DATADIR) / wanted);
-            places.push_back(fs::path(TRAILBOOK_SOURCE_DIR) / "demo" / wanted);
+            // The program's own data folder, beside the folder it runs from.
+            const AnsiString programFolder = ProgramFolder();
+            if (!programFolder.empty())
+                places.push_back(fs::path(programFolder) / TRAILBOOK_DATADIR_FROM_BINDIR / wanted);
         }
     }
     for (const fs::path& place : places) {

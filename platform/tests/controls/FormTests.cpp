@@ -151,6 +151,19 @@ TEST_F(HelpTest, HelpFileIsLookedForInTheDataFolder) {
     EXPECT_EQ(desktop().HelpShown[0], (std::filesystem::current_path() / "Help" / "Missing.HLP").string());
 }
 
+TEST_F(HelpTest, WithoutOneInTheDataFolderTheProgramsOwnHelpFileIsShown) {
+    // The build tree holds the help file where an installation does: in the
+    // program's data folder beside the folder of the program.
+    Application->SetHelpFile(".\\Trailbook\\TRAILBOOK.HLP");
+    EXPECT_TRUE(Application->HelpCommand(HELP_CONTENTS, 0));
+    ASSERT_EQ(desktop().HelpShown.size(), 1u);
+    const std::filesystem::path shown = desktop().HelpShown[0];
+    EXPECT_EQ(shown.filename(), "TRAILBOOK.HLP");
+    EXPECT_EQ(shown.parent_path().parent_path().filename(), "trailbook");
+    const std::filesystem::path programParent = std::filesystem::path(ProgramFolder()).parent_path();
+    EXPECT_EQ(shown.string().rfind(programParent.string() + "/", 0), 0u) << shown;
+}
+
 class RefusingHelpDesktop : public ScriptedDesktop {
 public:
     bool ShowHelpFile(const AnsiString&) override { return false; }
