@@ -16,6 +16,9 @@ namespace {
 wxPoint PlaceOf(const TControl* c) { return wxPoint(c->Left(), c->Top()); }
 wxSize SizeOf(const TControl* c) { return wxSize(c->Width(), c->Height()); }
 
+// The most rows a combo box drops down as a list box.
+constexpr size_t MaxDropDownListRows = 1000;
+
 // Shows every line of the model's list in a list or combo box, in one call;
 // a combo box draws nothing meanwhile.
 void LoadItems(wxItemContainer& box, const TStrings& items) {
@@ -29,7 +32,11 @@ void LoadItems(wxItemContainer& box, const TStrings& items) {
     auto* combo = dynamic_cast<wxComboBox*>(&box);
     if (combo) combo->Freeze();
     box.Set(a);
-    if (combo) combo->Thaw();
+    if (combo) {
+        // Too many rows for a list box's drop-down (see DropDownAsMenu).
+        DropDownAsMenu(combo, a.size() > MaxDropDownListRows);
+        combo->Thaw();
+    }
 }
 
 // Follows one change of the model's list in a list or combo box; reloads the

@@ -175,3 +175,28 @@ void SetComboActiveRow(wxWindow* combo, int index) {
     void* widget = combo ? combo->GetHandle() : nullptr;
     if (setActive && widget) setActive(widget, index < 0 ? -1 : index);
 }
+
+// A list dropped down as a list box is first sized to all its rows, and a
+// list taller than the X server takes (32,767 pixels, some 1,400 rows) ends
+// the program. A combo box with that many rows drops down as a menu instead,
+// which GTK refuses to open at that size (with a warning) but survives.
+void DropDownAsMenu(wxWindow* combo, bool asMenu) {
+    static void* const provider = []() -> void* {
+        auto newProvider = Gtk<void* (*)()>("gtk_css_provider_new");
+        auto loadData = Gtk<int (*)(void*, const char*, long, void**)>("gtk_css_provider_load_from_data");
+        if (!newProvider || !loadData) return nullptr;
+        void* made = newProvider();
+        return made && loadData(made, "combobox { -GtkComboBox-appears-as-list: 0; }", -1, nullptr) ? made : nullptr;
+    }();
+    auto styleContext = Gtk<void* (*)(void*)>("gtk_widget_get_style_context");
+    auto addProvider = Gtk<void (*)(void*, void*, unsigned)>("gtk_style_context_add_provider");
+    auto removeProvider = Gtk<void (*)(void*, void*)>("gtk_style_context_remove_provider");
+    if (!provider || !combo || !combo->GetHandle() || !styleContext || !addProvider || !removeProvider) return;
+    void* context = styleContext(combo->GetHandle());
+    if (!context) return;
+    const unsigned userPriority = 800;  // GTK_STYLE_PROVIDER_PRIORITY_USER, above the application's sheet
+    if (asMenu)
+        addProvider(context, provider, userPriority);
+    else
+        removeProvider(context, provider);
+}

@@ -27,6 +27,8 @@ void LowerControl(wxWindow* control);
 // The widget that has the focus inside a top-level window (kept while a menu
 // or a popup list has the keyboard), or nullptr.
 void* FocusWidgetOf(wxWindow* topLevel);
+// Makes a combo box drop its list down as a menu (or, again, as a list box).
+void DropDownAsMenu(wxWindow* combo, bool asMenu);
 // Whether a control's widget is, or holds, a toolkit widget.
 bool WidgetHolds(wxWindow* control, void* widget);
 // Whether a menu or a popup list has the keyboard and the mouse now.
