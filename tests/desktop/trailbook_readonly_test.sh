@@ -1,0 +1,67 @@
+# The real program in a data folder that its user may not write to (run as a
+# user who is not root): quitting after a failed save asks "Could not save
+# ... Close without saving?"; the answer No, the default, keeps the window,
+# Yes closes it, and the files stay as they were.
+source "$(dirname "$0")/lib.sh"
+tb_init "$@"
+
+click_open_menu() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
+}
+SCOUT_LIST=(317 83)
+FILE_MENU=(18 12)
+FILE_EXIT=(50 137)
+
+data="$TB_TMP/data"
+cp -r "$TB_SOURCE/demo" "$data"
+chmod -R a+rX "$TB_TMP"
+chmod a-w "$data"
+run_as=()
+if [ "$(id -u)" -eq 0 ]; then
+    # root writes anywhere: the program runs as nobody, who may read the build.
+    auth=()
+    if [ -n "${XAUTHORITY:-}" ]; then
+        cp "$XAUTHORITY" "$TB_TMP/xauth" && chmod a+r "$TB_TMP/xauth"
+        auth=(XAUTHORITY="$TB_TMP/xauth")
+    fi
+    run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$TB_TMP" "${auth[@]}")
+    setpriv --reuid=nobody --regid=nogroup --clear-groups test -x "$TB_BUILD/app/trailbook" ||
+        { echo "SKIP: nobody cannot run the program from $TB_BUILD"; exit 0; }
+fi
+before=$(cat "$data/Luis Garcia.scout")
+
+tb_start "$data" "${run_as[@]}" "$TB_BUILD/app/trailbook"
+win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
+sleep 1
+tb_click "$win" "${SCOUT_LIST[@]}"
+tb_click_popup trailbook 60 $((12 + 2 * 23)) || tb_fail "the scout list did not drop down"
+win=$(tb_wait_window "Trailbook - Luis Garcia") || tb_fail "choosing Luis Garcia did not load him"
+
+# The message naming the file that could not be saved, then the question.
+dialog() {  # prints the id of a visible Trailbook window that is not the main one
+    local id
+    for id in $(xdotool search --onlyvisible --name "^Trailbook\$" 2>/dev/null); do
+        [ "$id" != "$win" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+quit_and_answer() {
+    tb_click "$win" "${FILE_MENU[@]}"
+    click_open_menu "$win" "${FILE_EXIT[@]}"
+    message=$(tb_until 10 dialog) || tb_fail "no message after a failed save"
+    tb_key "$message" Return
+    sleep 0.5
+    question=$(tb_until 10 dialog) || tb_fail "no question after the failed save"
+    tb_screenshot "$TB_BUILD/tests/desktop/trailbook_readonly_$1.png"
+    tb_focus "$question"
+    xdotool key --window "$question" "$2"
+    sleep 1
+}
+quit_and_answer no Return
+tb_ended && tb_fail "No (the default answer) closed the program"
+quit_and_answer yes alt+y
+tb_wait_exit || tb_fail "Yes did not close the program"
+[ "$(cat "$data/Luis Garcia.scout")" = "$before" ] || tb_fail "the scout file changed"
+grep -i "gtk-\(warning\|critical\)" "$TB_TMP/program.out" && tb_fail "GTK complained"
+echo "PASS"
