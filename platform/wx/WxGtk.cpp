@@ -38,6 +38,11 @@ const char CompactClass[] = "trailbook-form";
 // entries and buttons far more and wants more room for a radio button's
 // mark, so a small style sheet takes the padding down to what the layout
 // expects, inside the forms only.
+// The controls inside the forms change their looks at once, without the
+// theme's transitions: a transition animates a new font size (the rescaling
+// component sets one on every control at each size change) and a new state
+// over a fifth of a second, so a window that changed size was laid out and
+// painted again frame after frame instead of once.
 // The same style sheet makes every combo box drop its list down as a list
 // box, as the platform's combo boxes do: GTK's other way, a menu, keeps a
 // menu item per row that follows every change of the rows, and costs seconds
@@ -61,7 +66,8 @@ void InstallCompactStyle() {
         ".trailbook-form radiobutton, .trailbook-form checkbutton { padding: 0 2px; min-height: 0; }\n"
         ".trailbook-form radio, .trailbook-form check { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; }\n"
         ".trailbook-form button:focus { outline-style: dashed; outline-width: 1px; outline-offset: -3px;"
-        " outline-color: alpha(currentColor, 0.8); }\n";
+        " outline-color: alpha(currentColor, 0.8); }\n"
+        ".trailbook-form * { transition: none; }\n";
     void* provider = newProvider();
     if (!provider || !loadData(provider, css, -1, nullptr)) return;
     const unsigned applicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
