@@ -9,22 +9,12 @@ namespace {
 // A fraction of a size in pixels, truncated toward zero.
 int Part(int size, double fraction) { return static_cast<int>(size * fraction); }
 
-// Counselor grid columns: Merit Badge, Counselor, Loc, Address, City, Zip, Phone, Phone2.
-constexpr double CounselorColumns[] = {0.17094, 0.18162, 0.03205, 0.24038, 0.08013, 0.0641, 0.09081, 0.09081};
-constexpr double AttendanceNameColumn = 0.12366;
-constexpr double AttendanceWeekColumn = 0.0344086;
-constexpr int AttendanceWeeks = 24;
-
 }  // namespace
 
+// The grids' columns, as when their panels open.
 void TForm1::FormResize(TObject*) {
-    const int attendWidth = gridAttend->Width();
-    gridAttend->SetColWidths(0, Part(attendWidth, AttendanceNameColumn));
-    for (int col = 1; col <= AttendanceWeeks; ++col) gridAttend->SetColWidths(col, Part(attendWidth, AttendanceWeekColumn));
-    // The counselor columns follow the report panel, not the grid.
-    const int reportWidth = pnlRpts->Width();
-    for (int col = 0; col < static_cast<int>(std::size(CounselorColumns)); ++col)
-        MBCGrid->SetColWidths(col, Part(reportWidth, CounselorColumns[col]));
+    SetAttendanceColumnWidths();
+    SetCounselorColumnWidths();
 }
 
 void TForm1::pnlRptsResize(TObject*) {}

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -70,7 +71,8 @@ inline uint64_t SpecialByteMask(std::string_view bytes, size_t from) {
 // receives the number (from 1; a carriage return and the line feed after it
 // end one line) of the first line whose content the rule cut off: a byte the
 // kind does not allow, with or without text after it, or characters beyond
-// MaxLineChars; 0 when every line was kept whole.
+// MaxLineChars; 0 when every line was kept whole. An each that returns bool
+// stops the walk by returning false.
 template <class Each>
 void ForEachKeptLine(std::string_view bytes, LineKind kind, Each&& each, int* firstLostLine = nullptr) {
     const size_t size = bytes.size();
@@ -78,16 +80,23 @@ void ForEachKeptLine(std::string_view bytes, LineKind kind, Each&& each, int* fi
     size_t cut = std::string_view::npos;     // where its text ends, when it ends before the line end
     int lineNumber = 0;
     if (firstLostLine) *firstLostLine = 0;
+    bool stopped = false;
     auto lineEnds = [&](size_t end) {
         ++lineNumber;
         size_t limit = std::min({end, cut, start + MaxLineChars});
-        if (limit > start) each(bytes.substr(start, limit - start));
+        if (limit > start) {
+            if constexpr (std::is_same_v<std::invoke_result_t<Each&, std::string_view>, bool>)
+                stopped = !each(bytes.substr(start, limit - start));
+            else
+                each(bytes.substr(start, limit - start));
+        }
         if (limit < end && firstLostLine && *firstLostLine == 0) *firstLostLine = lineNumber;
         start = end + 1;
         cut = std::string_view::npos;
     };
     for (size_t block = 0; block < size; block += 64) {
         for (uint64_t mask = SpecialByteMask(bytes, block); mask != 0; mask &= mask - 1) {
+            if (stopped) return;
             size_t i = block + static_cast<size_t>(std::countr_zero(mask));
             unsigned char b = static_cast<unsigned char>(bytes[i]);
             if (b == '\r') {

@@ -4,6 +4,7 @@
 #ifndef TRAILBOOK_RECORDS_MAIN_H
 #define TRAILBOOK_RECORDS_MAIN_H
 
+#include <array>
 #include <functional>
 #include <span>
 #include <string_view>
@@ -65,7 +66,10 @@
     /* report and attendance panels */                                                                    \
     X(TButton, Button2) X(TListBox, lbRpt) X(TButton, Button4) X(TRichEdit, redit) X(TPanel, pnlMBC)      \
     X(TStringGrid, MBCGrid)                                                                               \
-    X(TStringGrid, gridAttend) X(TFormScaler, FormScaler1)
+    X(TStringGrid, gridAttend) X(TFormScaler, FormScaler1)                                                \
+    /* counselor list (pnlMBC) and attendance (pnlAttendance) */                                          \
+    X(TButton, btnCPrint) X(TButton, btnAddC) X(TButton, btnDelC) X(TButton, btnCloseNoSave)              \
+    X(TButton, btnCloseCnslrs) X(TButton, Button9) X(TButton, btnCloseAttendance) X(TButton, Button10)
 
 // Every published event handler, by name.
 #define TFORM1_HANDLERS(X)                                                                                 \
@@ -86,10 +90,16 @@
     X(AllMeritBadgesEarned2Click) X(AllMeritBadgesEarned1Click) X(PositionsReport1Click)                   \
     X(WaitingtoAward1Click)                                                                                \
     X(FormResize) X(pnlRptsResize) X(FormScaler1ExitResize)                                                \
-    X(GeneralNotes1Click) X(Notepad1Click) X(Backup1Click) X(ScoutDetail1Click) X(ProgressDetail1Click)
+    X(GeneralNotes1Click) X(Notepad1Click) X(Backup1Click) X(ScoutDetail1Click) X(ProgressDetail1Click)    \
+    X(Counselors1Click) X(btnAddCClick) X(btnDelCClick) X(btnCloseCnslrsClick) X(btnCloseNoSaveClick)      \
+    X(btnCPrintClick) X(Attendance1Click) X(Button10Click) X(btnCloseAttendanceClick) X(Button9Click)
 
 constexpr int MaxRequirements = 150;  // requirements of a sheet or catalog, indexes 1..150
 constexpr int SheetRows = 11;         // requirement rows shown at a time
+constexpr int AttendanceWeeksShown = 24;   // week columns of the attendance grid
+constexpr int AttendanceWeeksStored = 364; // weeks kept in a scout's <Attend> section
+constexpr int AttendanceWeeksRead = 399;   // weeks taken from a stored section when the grid opens
+constexpr int AttendanceEntries = 401;     // entries of one attendance row (entry 0 unused)
 
 class TForm1 : public TForm {
     TB_DECLARE_CLASS()
@@ -192,6 +202,18 @@ public:
     void Backup1Click(TObject* Sender);
     void CopyDataFilesToBackup(const AnsiString& dataFolder);
     bool CopyFileStream(const AnsiString& source, const AnsiString& target);
+    // ---- counselor list
+    void Counselors1Click(TObject* Sender);
+    void btnAddCClick(TObject* Sender);
+    void btnDelCClick(TObject* Sender);
+    void btnCloseCnslrsClick(TObject* Sender);
+    void btnCloseNoSaveClick(TObject* Sender);
+    void btnCPrintClick(TObject* Sender);
+    // ---- meeting attendance
+    void Attendance1Click(TObject* Sender);
+    void Button10Click(TObject* Sender);
+    void btnCloseAttendanceClick(TObject* Sender);
+    void Button9Click(TObject* Sender);
 
     // ---- the scout file and its sections
     void ExtractSection(const AnsiString& name);
@@ -249,7 +271,22 @@ public:
     void PrintReportList();
     // Writes the counselor grid's rows with a merit badge to Counselors.txt;
     // false when the file could not be written (reported, nothing changed).
-    bool StoreCounselorGrid();
+    // Save and Close writes them in grid order, each ended by a line feed;
+    // the report panel's Close writes them through lbRpt (sorted when it
+    // still is from the opening), each ended by CR LF.
+    enum class CounselorLineEnds { LineFeed, ReportList };
+    bool StoreCounselorGrid(CounselorLineEnds ends = CounselorLineEnds::ReportList);
+    // ---- counselor list and attendance
+    // Column widths of the two grids as fractions of their panel's or their own width.
+    void SetCounselorColumnWidths();
+    void SetAttendanceColumnWidths();
+    // Rewrites <name>.scout with a new <Attend> section from grid row row + 1
+    // and matrix row row. A scout whose file is gone is skipped; a file that
+    // cannot be read or written raises the file error and stays as it was.
+    void SaveScoutAttendance(int row, const AnsiString& name);
+    // Readies lbRpt for a printout of a tool: unsorted, holding the title
+    // and two blank lines; returns its lines.
+    TStrings* BeginPrintout(const AnsiString& title);
 
     // ---- helpers of the sheet, catalog editor and awards
 private:
@@ -388,7 +425,15 @@ public:
     std::string KeepAsideBytes;
     // The file that the last save of the loaded scout could not write.
     AnsiString UnsavedFile;
-    int AttendanceMatrix[300][401] = {};
+    // One row per scout of the attendance grid (grid row i + 1), as many as
+    // the grid shows; entry k (1..AttendanceWeeksRead) is 1 when the scout
+    // came in week k back, week 1 being the current one. Empty while the
+    // attendance panel is hidden.
+    std::vector<std::array<int, AttendanceEntries>> AttendanceMatrix;
+    // The scouts of the grid's rows, as the grid was opened: row i + 1 is
+    // saved into the file of AttendanceScouts[i], whatever the scout list
+    // shows meanwhile.
+    std::vector<AnsiString> AttendanceScouts;
     TDateTime WeekReference = 0;
 
     // The rows of the list report being built, and the scout files it could not read.

@@ -13,29 +13,20 @@ void TForm1::PrintReportList() {
 
 void TForm1::Button4Click(TObject*) { PrintReportList(); }
 
-bool TForm1::StoreCounselorGrid() {
+TStrings* TForm1::BeginPrintout(const AnsiString& title) {
     TStrings* lines = lbRpt->Items();
+    lbRpt->SetSorted(false);
     lines->Clear();
-    for (int row = 1; row < MBCGrid->RowCount(); ++row) {
-        if (MBCGrid->Cells(0, row).empty()) continue;
-        AnsiString line;
-        for (int col = 0; col < 8; ++col) line += MBCGrid->Cells(col, row) + "|";
-        lines->Add(line);
-    }
-    const AnsiString fileName = "Counselors.txt";
-    try {
-        lines->SaveToFile(fileName);
-    } catch (const Exception& e) {
-        ShowMessage("Could not save " + fileName + ": " + e.Message());
-        return false;
-    }
-    return true;
+    lines->Add(title);
+    lines->Add(" ");
+    lines->Add(" ");
+    return lines;
 }
 
 void TForm1::Button2Click(TObject*) {
     // The counselor editor open over the panel is stored first; when that
     // fails both panels stay open, so that no edit is lost.
-    if (pnlMBC->Visible() && !StoreCounselorGrid()) return;
+    if (pnlMBC->Visible() && !StoreCounselorGrid(CounselorLineEnds::ReportList)) return;
     pnlRpts->Hide();
     pnlMBC->Hide();
 }

@@ -432,7 +432,7 @@ void EditCell(TControl* grid, int col, int row, const AnsiString& text) {
     Guarded([grid, col, row, &text] {
         auto* stringGrid = dynamic_cast<TStringGrid*>(grid);
         if (!stringGrid) throw EInvalidOperation("Cannot edit a cell of " + grid->ClassName());
-        stringGrid->CellEdited(col, row, text);
+        stringGrid->CellEdited(col, row, Accepted(stringGrid, text));
     });
 }
 

@@ -200,6 +200,8 @@ void KeyUp(TWinControl* control, unsigned short key, TShiftState shift);
 // Moves the keyboard focus, raising OnExit on the control that had it and OnEnter on the new one.
 void Focus(TWinControl* control);
 void CheckRadio(TRadioButton* button);
+// A cell of a string grid edited in place; the characters the grid's
+// AcceptChar refuses are dropped (with a beep).
 void EditCell(TControl* grid, int col, int row, const AnsiString& text);
 // The window's close box.
 void CloseBox(TForm* form);

@@ -16,6 +16,7 @@ const TClassInfo& TStringGrid::StaticClassInfo() {
                  {"goFixedVertLine", "goFixedHorzLine", "goVertLine", "goHorzLine", "goRangeSelect",
                   "goDrawFocusSelected", "goRowSizing", "goColSizing", "goRowMoving", "goColMoving", "goEditing",
                   "goTabs", "goRowSelect", "goAlwaysShowEditor", "goThumbTracking"})
+            .Enum("ScrollBars", &TStringGrid::ScrollBars, &TStringGrid::SetScrollBars, ScrollStyleNames())
             .Build();
     return info;
 }

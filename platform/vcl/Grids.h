@@ -3,6 +3,7 @@
 #define TRAILBOOK_PLATFORM_GRIDS_H
 
 #include "platform/vcl/Controls.h"
+#include "platform/vcl/StdCtrls.h"
 
 using TGridOptions = unsigned;
 constexpr TGridOptions goFixedVertLine = 1, goFixedHorzLine = 2, goVertLine = 4, goHorzLine = 8,
@@ -37,6 +38,8 @@ public:
     void SetCol(int v) { col_ = v; Changed(PeerProp::Selection); }
     TGridOptions Options() const { return options_; }
     void SetOptions(TGridOptions v) { options_ = v; Changed(PeerProp::Structure); }
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle v) { scrollBars_ = v; Changed(PeerProp::Structure); }
     // Raised after the user edited a cell in place.
     std::function<void(TObject* Sender, int ACol, int ARow, const AnsiString& Value)> OnSetEditText;
     // A cell edited by the user, from its peer.
@@ -49,6 +52,7 @@ private:
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     int row_ = 1, col_ = 1;
     TGridOptions options_ = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
+    TScrollStyle scrollBars_ = ssBoth;
     std::vector<std::vector<AnsiString>> cells_;  // [row][col]
     std::vector<int> colWidths_;
 };

@@ -73,6 +73,22 @@ public:
             grid->SetCol(e.GetCol() + table_->HeadCols());
             applying_ = false;
         });
+        // A cell's editor takes only the characters the grid accepts, and
+        // the model's cell follows it as the user types, so that a command
+        // that runs while the editor is open (a button) sees what was typed.
+        grid_->Bind(wxEVT_GRID_EDITOR_CREATED, [this](wxGridEditorCreatedEvent& e) {
+            e.Skip();
+            wxControl* editor = e.GetControl();
+            if (!editor) return;
+            editor->Bind(wxEVT_CHAR, [this](wxKeyEvent& k) { FilterTypedChar(dynamic_cast<TWinControl*>(model_), k); });
+            editor->Bind(wxEVT_TEXT_PASTE,
+                         [this](wxClipboardTextEvent& p) { FilterPaste(dynamic_cast<TWinControl*>(model_), p); });
+            editor->Bind(wxEVT_TEXT, [this](wxCommandEvent& t) {
+                t.Skip();
+                if (!model_ || !grid_->IsCellEditControlShown()) return;
+                table_->SetValue(grid_->GetGridCursorRow(), grid_->GetGridCursorCol(), t.GetString());
+            });
+        });
         grid_->Bind(wxEVT_GRID_COL_SIZE, [this](wxGridSizeEvent& e) {
             e.Skip();
             auto* grid = static_cast<TStringGrid*>(model_);
@@ -136,6 +152,12 @@ public:
                 applying_ = false;
                 break;
             }
+            case PeerProp::Font:
+                // Headings are drawn in the grid's own font, as the cells are.
+                WxWidgetPeer::Changed(what);
+                grid_->SetDefaultCellFont(grid_->GetFont());
+                grid_->SetLabelFont(grid_->GetFont());
+                break;
             default: WxWidgetPeer::Changed(what);
         }
     }
@@ -170,6 +192,9 @@ private:
         grid_->EnableDragColSize((o & goColSizing) != 0);
         grid_->EnableGridLines((o & (goVertLine | goHorzLine)) != 0);
         grid_->SetSelectionMode((o & goRowSelect) ? wxGrid::wxGridSelectRows : wxGrid::wxGridSelectCells);
+        TScrollStyle bars = grid->ScrollBars();
+        auto shown = [](bool on) { return on ? wxSHOW_SB_DEFAULT : wxSHOW_SB_NEVER; };
+        grid_->ShowScrollbars(shown(bars == ssHorizontal || bars == ssBoth), shown(bars == ssVertical || bars == ssBoth));
     }
 
     wxGrid* grid_;

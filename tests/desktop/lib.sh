@@ -124,6 +124,21 @@ tb_window_gone() {
     ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1
 }
 
+# tb_wait_message WIN [TIMEOUT]: prints the id of a message box shown over
+# the main window WIN: another visible window titled as the application,
+# "Trailbook".
+tb_wait_message() {
+    tb_until "${2:-$TB_TIMEOUT}" tb_find_message "$1"
+}
+
+tb_find_message() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "^Trailbook\$" 2>/dev/null); do
+        [ "$id" = "$1" ] || { echo "$id"; return 0; }
+    done
+    return 1
+}
+
 # tb_focus WIN: raises the window and gives it the keyboard.
 tb_focus() {
     xdotool windowraise "$1" 2>/dev/null

@@ -44,16 +44,8 @@ sleep 0.5  # let the input box's text field take the keyboard
 tb_type "$ask" "Nora Quinn"
 tb_key "$ask" Return
 tb_wait_gone "New Scout" || tb_fail "the input box stayed"
-# The "created!" message: a second window titled Trailbook.
-message=""
-for ((i = 0; i < 50; i++)); do
-    for id in $(xdotool search --onlyvisible --name "^Trailbook\$"); do
-        [ "$id" = "$win" ] || message=$id
-    done
-    [ -n "$message" ] && break
-    sleep 0.1
-done
-[ -n "$message" ] || tb_fail "no message after New Scout"
+# The "created!" message.
+message=$(tb_wait_message "$win" 5) || tb_fail "no message after New Scout"
 tb_key "$message" Return
 [ -f "$data/Nora Quinn.scout" ] || tb_fail "no scout file for Nora Quinn"
 [ "$(sed -n 2p "$data/Nora Quinn.scout")" = "<Scout>" ] || tb_fail "Nora Quinn's scout file is not a new scout file"

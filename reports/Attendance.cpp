@@ -1,0 +1,295 @@
+// Meeting attendance: Tools > Attendance shows the 24 most recent weeks of
+// every listed scout in a grid, taken from the <Attend> section of the
+// scout's file; "Save and Close" writes the marks back into every file, and
+// "Print 7 Weeks" prints an attendance sheet.
+//
+// The <Attend> section holds the Sunday that began the week in which it was
+// saved, then seven lines of 52 digits, "1" for a week attended: week 1 is
+// the week of that Sunday, week 2 the one before, up to week 364.
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "records/LineReader.h"
+#include "records/Main.h"
+#include "reports/ReportLines.h"
+
+namespace {
+
+constexpr int WeekLines = 7;
+constexpr int WeeksPerLine = 52;
+static_assert(WeekLines * WeeksPerLine == AttendanceWeeksStored);
+constexpr int PrintedWeeks = 7;
+constexpr double NameColumnFraction = 0.12366;
+constexpr double WeekColumnFraction = 0.0344086;
+const char* const SheetBorder = "+------------------------------+-----+-----+-----+-----+-----+-----+-----+";
+
+// Whole days of a date, for differences of dates.
+long long DayNumber(TDateTime date) { return static_cast<long long>(std::trunc(date)); }
+
+// A week column's heading: the date's short-date text up to the day, that is
+// to the first "/" after the text's third character and one more character
+// (for month/day/year: the month and the day).
+AnsiString WeekHeading(TDateTime date) {
+    AnsiString text = DateToStr(date);
+    int p = Pos("/", SubString(text, 4, 9));
+    return SubString(text, 1, p + 2);
+}
+
+// Blanks at both ends of a line go; TABs stay, since a TAB separates the
+// fields of a positions, camps or service entry, empty ones included.
+AnsiString TrimBlanks(const AnsiString& line) {
+    size_t first = line.find_first_not_of(' ');
+    if (first == AnsiString::npos) return "";
+    return line.substr(first, line.find_last_not_of(' ') - first + 1);
+}
+
+// A week cell counts as attended when it holds anything but nothing or one blank.
+bool Attended(const AnsiString& cell) { return !cell.empty() && cell != " "; }
+
+// Where needle (of two or more characters) first stands in bytes from from
+// on; npos when nowhere. Sixty-four places at a time are tested for the
+// needle's second and last characters together, and only a stretch where
+// both match somewhere is looked at closely: much faster than a search that
+// stops at every "<" of a scout file.
+#if defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+size_t FindText(std::string_view bytes, std::string_view needle, size_t from) {
+    using Block = unsigned char __attribute__((vector_size(32)));
+    using Quarters = std::uint64_t __attribute__((vector_size(32)));
+    constexpr size_t Stretch = 2 * sizeof(Block);
+    const size_t last = needle.size() - 1;
+    const Block second = Block{} + static_cast<unsigned char>(needle[1]);
+    const Block end = Block{} + static_cast<unsigned char>(needle[last]);
+    const char* data = bytes.data();
+    size_t at = from;
+    for (; at + last + Stretch <= bytes.size(); at += Stretch) {
+        Block any{};
+        for (size_t part = 0; part < Stretch; part += sizeof(Block)) {
+            Block b, c;
+            std::memcpy(&b, data + at + part + 1, sizeof b);
+            std::memcpy(&c, data + at + part + last, sizeof c);
+            any |= reinterpret_cast<Block>((b == second) & (c == end));
+        }
+        const Quarters quarters = reinterpret_cast<Quarters>(any);
+        if ((quarters[0] | quarters[1] | quarters[2] | quarters[3]) == 0) continue;
+        for (size_t k = 0; k < Stretch; ++k)
+            if (data[at + k + 1] == needle[1] && std::memcmp(data + at + k, needle.data(), needle.size()) == 0)
+                return at + k;
+    }
+    return bytes.find(needle, at);
+}
+
+// The first <Attend> section of a scout file's bytes, read by the scout
+// file's line rule: its reference date text and the week digits of the lines
+// after it, up to seven lines and never past the section's close tag. False
+// when there is none. Only the lines that hold "<Attend>" are read closely,
+// so that a file is scanned at the speed of a search.
+bool FindAttendSection(std::string_view bytes, AnsiString& dateText, AnsiString& weeks) {
+    static constexpr std::string_view openTag = "<Attend>";
+    dateText.clear();
+    weeks.clear();
+    for (size_t from = 0;;) {
+        const size_t at = FindText(bytes, openTag, from);
+        if (at == std::string_view::npos) return false;
+        const size_t lineFeed = bytes.rfind('\n', at);
+        const size_t lineStart = lineFeed == std::string_view::npos ? 0 : lineFeed + 1;
+        const char* mark = bytes.data() + at;
+        bool found = false;
+        int after = 0;  // lines read after the open tag
+        ForEachKeptLine(bytes.substr(lineStart), LineKind::Scout, [&](std::string_view line) {
+            std::string_view trimmed = TrimmedLine(line);
+            if (!found) {
+                if (line.data() + line.size() <= mark) return true;  // a line before the one found
+                // The tag must be what the kept line holds, not part of a longer or cut line.
+                found = line.data() <= mark && trimmed == openTag;
+                return found;
+            }
+            if (++after == 1) {
+                dateText = AnsiString(trimmed);
+                return true;
+            }
+            if (trimmed == "</Attend>") return false;
+            weeks += trimmed;
+            return after <= WeekLines;
+        });
+        if (found) return true;
+        from = at + 1;
+    }
+}
+
+}  // namespace
+
+void TForm1::SetAttendanceColumnWidths() {
+    gridAttend->SetColWidths(0, static_cast<int>(gridAttend->Width() * NameColumnFraction));
+    for (int week = 1; week <= AttendanceWeeksShown; ++week)
+        gridAttend->SetColWidths(week, static_cast<int>(gridAttend->Width() * WeekColumnFraction));
+}
+
+void TForm1::Attendance1Click(TObject*) {
+    AttendanceMatrix.clear();
+    AttendanceScouts.clear();
+    const int weeknight =
+        StrToInt(InputBox("Meeting Weeknight", "Enter Scout night numeric day of week (Sunday=1): ", "3"));
+    if (weeknight < 1 || weeknight > 7) {
+        ShowMessage("'" + IntToStr(weeknight) + "' is not a day of the week: enter 1 (Sunday) to 7 (Saturday).");
+        return;
+    }
+
+    const TDateTime today = Date();
+    const int todayOfWeek = DayOfWeek(today);
+    WeekReference = today - (todayOfWeek - 1);
+    const TDateTime meeting = today - (todayOfWeek - weeknight);
+
+    gridAttend->SetRowCount(2);
+    gridAttend->SetCells(0, 0, "Name");
+    for (int week = 1; week <= AttendanceWeeksShown; ++week)
+        gridAttend->SetCells(week, 0, WeekHeading(meeting - 7 * (week - 1)));
+    for (int col = 0; col <= AttendanceWeeksShown; ++col) gridAttend->SetCells(col, 1, "");
+    SetAttendanceColumnWidths();
+
+    // A scout whose save fails stays loaded (the save said why): nothing opens.
+    if (!SaveAndUnload()) return;
+
+    const std::vector<AnsiString> names = cboSCTs->Items()->Lines();
+    std::vector<std::array<int, AttendanceEntries>> matrix(names.size());
+    std::string bytes;
+    AnsiString dateText, weeks;
+    weeks.reserve(AttendanceWeeksStored);
+    for (size_t i = 0; i < names.size(); ++i) {
+        std::array<int, AttendanceEntries>& entries = matrix[i];  // all 0
+        // A file that is gone or cannot be read shows no marks; saving skips or reports it.
+        if (ReadWholeFile(names[i] + ".scout", bytes) && FindAttendSection(bytes, dateText, weeks)) {
+            TDateTime saved;
+            if (!TryStrToDate(dateText, saved)) {
+                ShowMessage(names[i] + ".scout: '" + dateText + "' is not a valid date");
+                return;
+            }
+            // The stored weeks move one further back for every week since the save.
+            // Entries 1..shift stay 0, and so do those the week string does not reach.
+            const long long shift = std::max(0LL, (DayNumber(WeekReference) + 1 - DayNumber(saved)) / 7);
+            if (shift < AttendanceWeeksRead) {
+                const size_t first = static_cast<size_t>(shift) + 1;
+                const size_t count = std::min(weeks.size(), static_cast<size_t>(AttendanceWeeksRead) + 1 - first);
+                for (size_t j = 0; j < count; ++j) entries[first + j] = weeks[j] == '1' ? 1 : 0;
+            }
+        }
+    }
+
+    // The grid has its heading row and an empty first row; the rows added
+    // for the other scouts come empty.
+    const int rows = static_cast<int>(names.size());
+    if (rows + 1 > gridAttend->RowCount()) gridAttend->SetRowCount(rows + 1);
+    for (int i = 0; i < rows; ++i) {
+        const auto& entries = matrix[static_cast<size_t>(i)];
+        gridAttend->SetCells(0, i + 1, names[static_cast<size_t>(i)]);
+        for (int week = 1; week <= AttendanceWeeksShown; ++week)
+            if (entries[static_cast<size_t>(week)]) gridAttend->SetCells(week, i + 1, "X");
+    }
+    AttendanceMatrix = std::move(matrix);
+    AttendanceScouts = names;
+    // The names say whose file a row is saved into: they are not edited.
+    gridAttend->OnSetEditText = [this](TObject*, int col, int row, const AnsiString&) {
+        if (col == 0 && row >= 1 && row <= static_cast<int>(AttendanceScouts.size()))
+            gridAttend->SetCells(0, row, AttendanceScouts[static_cast<size_t>(row) - 1]);
+    };
+    pnlAttendance->Show();
+}
+
+void TForm1::SaveScoutAttendance(int row, const AnsiString& name) {
+    const AnsiString fileName = name + ".scout";
+    // A scout whose file is gone gets no new file.
+    if (!FileExists(fileName)) return;
+    if (!LoadScoutFile(name)) {
+        int error = errno;
+        throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(error));
+    }
+
+    std::string bytes;
+    const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (Trim(lines[i]) == "<Attend>") {
+            // The old section goes, up to its close tag; without one, up to the next section.
+            size_t j = i + 1;
+            while (j < lines.size()) {
+                AnsiString line = Trim(lines[j]);
+                if (line == "</Attend>") break;
+                if (IsSectionOpenTag(line)) {
+                    --j;
+                    break;
+                }
+                ++j;
+            }
+            i = j;
+            continue;
+        }
+        AnsiString line = TrimBlanks(lines[i]);
+        if (line.empty()) continue;  // a line of blanks carries nothing
+        bytes += line;
+        bytes += '\n';
+    }
+
+    std::array<int, AttendanceEntries>& entries = AttendanceMatrix.at(static_cast<size_t>(row));
+    for (int week = 1; week <= AttendanceWeeksShown; ++week)
+        entries[static_cast<size_t>(week)] = Attended(gridAttend->Cells(week, row + 1)) ? 1 : 0;
+
+    bytes += "<Attend>\n   " + DateToStr(WeekReference) + "\n";
+    for (int line = 0; line < WeekLines; ++line) {
+        bytes += "   ";
+        for (int j = 1; j <= WeeksPerLine; ++j)
+            bytes += static_cast<char>('0' + entries[static_cast<size_t>(line * WeeksPerLine + j)]);
+        bytes += '\n';
+    }
+    bytes += "</Attend>\n";
+    WriteWholeFile(fileName, bytes);
+}
+
+void TForm1::Button10Click(TObject*) {
+    // A scout loaded meanwhile is saved first, so that its later save cannot
+    // put back the attendance it was loaded with.
+    if (!SaveAndUnload()) return;
+    AnsiString failures;
+    for (size_t i = 0; i < AttendanceScouts.size(); ++i) {
+        try {
+            SaveScoutAttendance(static_cast<int>(i), AttendanceScouts[i]);
+        } catch (const EInOutError& e) {
+            failures += "\n" + e.Message();
+        }
+    }
+    if (!failures.empty()) {
+        // The panel stays with every mark, so that the user can save again.
+        ShowMessage("The attendance of these scouts could not be saved:" + failures);
+        return;
+    }
+    pnlAttendance->Hide();
+    AttendanceMatrix.clear();
+    AttendanceScouts.clear();
+}
+
+void TForm1::btnCloseAttendanceClick(TObject*) {
+    pnlAttendance->Hide();
+    AttendanceMatrix.clear();
+    AttendanceScouts.clear();
+}
+
+void TForm1::Button9Click(TObject*) {
+    TStrings* lines = BeginPrintout("Attendance Sheet");
+    lines->Add(SheetBorder);
+    AnsiString heading = "|" + PadText(gridAttend->Cells(0, 0), 30, true) + "|";
+    for (int week = 1; week <= PrintedWeeks; ++week) heading += PadText(gridAttend->Cells(week, 0), 5, true) + "|";
+    lines->Add(heading);
+    lines->Add(SheetBorder);
+    for (size_t i = 0; i < AttendanceScouts.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        AnsiString line = "|" + PadText(gridAttend->Cells(0, row), 30, true) + "|";
+        for (int week = 1; week <= PrintedWeeks; ++week)
+            line += "  " + PadText(gridAttend->Cells(week, row), 3, true) + "|";
+        lines->Add(line);
+        lines->Add(SheetBorder);
+    }
+    PrintReportList();
+}
