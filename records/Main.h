@@ -283,7 +283,9 @@ public:
     // Rewrites <name>.scout with a new <Attend> section from grid row row + 1
     // and matrix row row. A scout whose file is gone is skipped; a file that
     // cannot be read or written raises the file error and stays as it was.
-    void SaveScoutAttendance(int row, const AnsiString& name);
+    // A file holding text its lines cannot keep is first kept aside: the
+    // name it is kept under is returned ("" otherwise).
+    AnsiString SaveScoutAttendance(int row, const AnsiString& name);
     // Readies lbRpt for a printout of a tool: unsorted, holding the title
     // and two blank lines; returns its lines.
     TStrings* BeginPrintout(const AnsiString& title);

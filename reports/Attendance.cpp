@@ -7,7 +7,6 @@
 // saved, then seven lines of 52 digits, "1" for a week attended: week 1 is
 // the week of that Sunday, week 2 the one before, up to week 364.
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -15,7 +14,6 @@
 
 #include "records/LineReader.h"
 #include "records/Main.h"
-#include "reports/ReportLines.h"
 
 namespace {
 
@@ -102,7 +100,7 @@ bool FindAttendSection(std::string_view bytes, AnsiString& dateText, AnsiString&
         bool found = false;
         int after = 0;  // lines read after the open tag
         ForEachKeptLine(bytes.substr(lineStart), LineKind::Scout, [&](std::string_view line) {
-            std::string_view trimmed = TrimmedLine(line);
+            std::string_view trimmed = TrimView(line);
             if (!found) {
                 if (line.data() + line.size() <= mark) return true;  // a line before the one found
                 // The tag must be what the kept line holds, not part of a longer or cut line.
@@ -200,17 +198,22 @@ void TForm1::Attendance1Click(TObject*) {
     pnlAttendance->Show();
 }
 
-void TForm1::SaveScoutAttendance(int row, const AnsiString& name) {
+AnsiString TForm1::SaveScoutAttendance(int row, const AnsiString& name) {
     const AnsiString fileName = name + ".scout";
     // A scout whose file is gone gets no new file.
-    if (!FileExists(fileName)) return;
-    if (!LoadScoutFile(name)) {
-        int error = errno;
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(error));
+    if (!FileExists(fileName)) return "";
+    std::string bytes = ReadWholeFileOrThrow(fileName);
+    int firstLostLine = 0;
+    const std::vector<AnsiString> lines = SplitKeptLines(bytes, LineKind::Scout, &firstLostLine);
+    // What the reading could not keep would be gone after the rewrite: the
+    // file as it is now is kept aside first.
+    AnsiString keptAs;
+    if (firstLostLine != 0) {
+        keptAs = FreeKeepAsideName(fileName, bytes);
+        WriteWholeFile(keptAs, bytes);
     }
 
-    std::string bytes;
-    const std::vector<AnsiString>& lines = slavelist->Items()->Lines();
+    bytes.clear();
     for (size_t i = 0; i < lines.size(); ++i) {
         if (Trim(lines[i]) == "<Attend>") {
             // The old section goes, up to its close tag; without one, up to the next section.
@@ -246,20 +249,25 @@ void TForm1::SaveScoutAttendance(int row, const AnsiString& name) {
     }
     bytes += "</Attend>\n";
     WriteWholeFile(fileName, bytes);
+    return keptAs;
 }
 
 void TForm1::Button10Click(TObject*) {
     // A scout loaded meanwhile is saved first, so that its later save cannot
     // put back the attendance it was loaded with.
     if (!SaveAndUnload()) return;
-    AnsiString failures;
+    AnsiString failures, keptAside;
     for (size_t i = 0; i < AttendanceScouts.size(); ++i) {
         try {
-            SaveScoutAttendance(static_cast<int>(i), AttendanceScouts[i]);
+            const AnsiString keptAs = SaveScoutAttendance(static_cast<int>(i), AttendanceScouts[i]);
+            if (!keptAs.empty()) keptAside += "\n" + keptAs;
         } catch (const EInOutError& e) {
             failures += "\n" + e.Message();
         }
     }
+    if (!keptAside.empty())
+        ShowMessage("These scout files held text that cannot be kept (a character that is not plain text, a \"|\" "
+                    "or a line that is too long); each was kept as it was under the name given:" + keptAside);
     if (!failures.empty()) {
         // The panel stays with every mark, so that the user can save again.
         ShowMessage("The attendance of these scouts could not be saved:" + failures);

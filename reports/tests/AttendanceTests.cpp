@@ -221,6 +221,22 @@ TEST_F(Attendance, TheRewriteTrimsBlanksKeepsEveryTabAndPutsTheSectionLast) {
     EXPECT_EQ(f->editPatrol->Text(), "Eagles");
 }
 
+TEST_F(Attendance, TextTheLinesCannotKeepIsKeptAsideBeforeTheRewrite) {
+    WriteFile("Ann.scout", "01/01/2025\r<Scout>\r   <Note>a|b</Note>\r</Scout>\r");
+    const std::string before = ReadFile("Ann.scout");
+    WriteScoutWith("Ben", {});
+    Open();
+    SaveAndClose();
+    EXPECT_EQ(ReadFile("Ann.scout.orig"), before);
+    ASSERT_EQ(desktop().Messages.size(), 1u);
+    EXPECT_NE(desktop().Messages[0].find("\nAnn.scout.orig"), AnsiString::npos) << desktop().Messages[0];
+    EXPECT_FALSE(FileExists("Ben.scout.orig"));
+    // Lines ended by carriage returns alone are lines all the same.
+    EXPECT_EQ(FileLines("Ann.scout"),
+              Join({"01/01/2025", "<Scout>", "<Note>a", "</Scout>"}, Section("03/15/2026", {})));
+    EXPECT_FALSE(f->pnlAttendance->Visible());
+}
+
 TEST_F(Attendance, ASectionWithoutItsCloseTagTakesNothingAfterIt) {
     WriteScout("Ann", {"<Attend>", "   03/15/2026", "   1", "<Pos>", "a\tb\tc", "</Pos>"});
     Open();
