@@ -168,6 +168,13 @@ tb_click() {
     sleep 0.3
 }
 
+# tb_click_open_menu WIN X Y: a click without focusing the window first, for
+# an item of an open menu (focusing the window would close the menu).
+tb_click_open_menu() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.5
+}
+
 # tb_double_click WIN X Y
 tb_double_click() {
     tb_focus "$1"

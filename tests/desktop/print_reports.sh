@@ -13,12 +13,6 @@ REPORTS_MENU=(113 12)
 TROOP_LIST=(150 162)
 PRINT_BUTTON=(808 $((621 + MENU)))
 
-# Clicks without focusing the window first: focusing would close an open menu.
-click_open_menu() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
-
 # The message box: a second window with the program's title; closed with Return.
 answer_message() {
     local message="" id i
@@ -54,7 +48,7 @@ win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
 sleep 1
 
 tb_click "$win" "${REPORTS_MENU[@]}"
-click_open_menu "$win" "${TROOP_LIST[@]}"
+tb_click_open_menu "$win" "${TROOP_LIST[@]}"
 sleep 0.5
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_print_report.png"
 for press in 1 2; do

@@ -5,12 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
-# Clicks without focusing the window first: focusing would close an open menu.
-click_open_menu() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
-
 # Places in the window: its menu bar is 25 pixels high, above the form's client area.
 MENU=25
 FILE_MENU=(18 12)
@@ -32,11 +26,11 @@ read -r _ _ width height <<<"$(tb_geometry "$win")"
 [ "$width" -ge 900 ] && [ "$height" -ge 600 ] || tb_fail "the window is ${width}x${height}"
 
 tb_click "$win" "${HELP_MENU[@]}"
-click_open_menu "$win" "${HELP_ABOUT[@]}"
+tb_click_open_menu "$win" "${HELP_ABOUT[@]}"
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_about.png"
 
 tb_click "$win" "${FILE_MENU[@]}"
-click_open_menu "$win" "${FILE_EXIT[@]}"
+tb_click_open_menu "$win" "${FILE_EXIT[@]}"
 tb_until 10 tb_ended || tb_fail "File > exit did not end the program"
 wait "$TB_PID"
 status=$?

@@ -7,12 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
-# Clicks without focusing the window first: focusing would close an open menu.
-click_open_menu() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
-
 # Places in the window: the menu bar is 25 pixels high, menu items 25 pixels apart.
 FILE_MENU=(18 12)
 FILE_BACKUP=(50 112)
@@ -61,7 +55,7 @@ sleep 1
 
 # General Notes: the file is created and opened in the editor.
 tb_click "$win" "${TOOLS_MENU[@]}"
-click_open_menu "$win" "${TOOLS_GENERAL_NOTES[@]}"
+tb_click_open_menu "$win" "${TOOLS_GENERAL_NOTES[@]}"
 tb_wait_log "$editor_log" "^end" || tb_fail "General Notes did not start the text editor"
 [ "$(cat "$data/GeneralNotes.txt")" = "General Notes" ] || tb_fail "GeneralNotes.txt does not hold \"General Notes\""
 [ "$(wc -c <"$data/GeneralNotes.txt")" -eq 13 ] || tb_fail "GeneralNotes.txt is not 13 bytes"
@@ -73,14 +67,14 @@ echo "Court of honor in June" >>"$data/GeneralNotes.txt"
 notes_before=$(md5sum <"$data/GeneralNotes.txt")
 : >"$editor_log"
 tb_click "$win" "${TOOLS_MENU[@]}"
-click_open_menu "$win" "${TOOLS_NOTEPAD[@]}"
+tb_click_open_menu "$win" "${TOOLS_NOTEPAD[@]}"
 tb_wait_log "$editor_log" "^end" || tb_fail "Notepad did not start the text editor"
 ! grep -q "^file " "$editor_log" || tb_fail "Notepad gave the editor a file: $(cat "$editor_log")"
 [ "$(md5sum <"$data/GeneralNotes.txt")" = "$notes_before" ] || tb_fail "Notepad changed GeneralNotes.txt"
 
 # Backup: exactly the data files, byte for byte.
 tb_click "$win" "${FILE_MENU[@]}"
-click_open_menu "$win" "${FILE_BACKUP[@]}"
+tb_click_open_menu "$win" "${FILE_BACKUP[@]}"
 message=$(wait_message) || tb_fail "no message after Backup"
 sleep 0.5
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_backup.png"

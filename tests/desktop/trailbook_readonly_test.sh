@@ -5,10 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
-click_open_menu() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
 SCOUT_LIST=(317 83)
 FILE_MENU=(18 12)
 FILE_EXIT=(50 137)
@@ -48,7 +44,7 @@ dialog() {  # prints the id of a visible Trailbook window that is not the main o
 }
 quit_and_answer() {
     tb_click "$win" "${FILE_MENU[@]}"
-    click_open_menu "$win" "${FILE_EXIT[@]}"
+    tb_click_open_menu "$win" "${FILE_EXIT[@]}"
     message=$(tb_until 10 dialog) || tb_fail "no message after a failed save"
     tb_key "$message" Return
     sleep 0.5

@@ -6,12 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
-# Clicks without focusing the window first: focusing would close an open menu.
-click_open_menu() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
-
 # Places in the window (the menu bar is 25 pixels high). The scout list's
 # drop-down button and its third item, Luis Garcia.
 MENU=25
@@ -32,11 +26,11 @@ win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
 sleep 1
 
 tb_click "$win" "${SCOUT_LIST[@]}"
-click_open_menu "$win" "${LUIS[@]}"
+tb_click_open_menu "$win" "${LUIS[@]}"
 tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Garcia did not load him"
 
 tb_click "$win" "${REPORTS_MENU[@]}"
-click_open_menu "$win" "${TROOP_LIST[@]}"
+tb_click_open_menu "$win" "${TROOP_LIST[@]}"
 tb_wait_window "Trailbook" >/dev/null || tb_fail "the troop list left Luis Garcia loaded"
 grep -q "<Updated>$(date +%m/%d/%Y)</Updated>" "$data/Luis Garcia.scout" || tb_fail "Luis Garcia was not saved first"
 sleep 0.5
@@ -45,7 +39,7 @@ convert "$shots/trailbook_troop_list.png" -crop "$REPORT_AREA" +repage "$TB_TMP/
 tb_not_blank "$TB_TMP/list.png" || tb_fail "the report panel shows nothing"
 
 tb_click "$win" "${REPORTS_MENU[@]}"
-click_open_menu "$win" "${RANK_LIST[@]}"
+tb_click_open_menu "$win" "${RANK_LIST[@]}"
 ask=$(tb_wait_window "Sort Option") || tb_fail "the rank report asked nothing"
 sleep 0.5  # let the input box's text field take the keyboard
 tb_key "$ask" ctrl+a

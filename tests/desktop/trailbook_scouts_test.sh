@@ -5,12 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
-# Clicks without focusing the window first: focusing would close an open menu.
-click_open_menu() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
-
 # Places in the window (the menu bar is 25 pixels high). The scout list's
 # drop-down button; its list drops down as a list box whose rows are 23
 # pixels apart, in sorted order: Ben Carter, Eli Novak, Luis Garcia, Sam
@@ -38,7 +32,7 @@ tb_screenshot "$TB_BUILD/tests/desktop/trailbook_scout.png"
 
 # New Scout: save and unload Luis, ask for the name, create the files.
 tb_click "$win" "${FILE_MENU[@]}"
-click_open_menu "$win" "${FILE_NEW[@]}"
+tb_click_open_menu "$win" "${FILE_NEW[@]}"
 ask=$(tb_wait_window "New Scout") || tb_fail "New Scout asked nothing"
 sleep 0.5  # let the input box's text field take the keyboard
 tb_type "$ask" "Nora Quinn"
@@ -57,7 +51,7 @@ tb_click "$win" "${SCOUT_LIST[@]}"
 pick_scout 5
 tb_wait_window "Trailbook - Tommy Adams" >/dev/null || tb_fail "choosing Tommy Adams did not load him"
 tb_click "$win" "${FILE_MENU[@]}"
-click_open_menu "$win" "${FILE_EXIT[@]}"
+tb_click_open_menu "$win" "${FILE_EXIT[@]}"
 tb_wait_exit || tb_fail "File > exit did not end the program"
 grep -q "<Updated>$(date +%m/%d/%Y)</Updated>" "$data/Tommy Adams.scout" || tb_fail "Tommy Adams was not saved at the close"
 echo "PASS"
