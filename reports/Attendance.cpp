@@ -129,8 +129,10 @@ void TForm1::SetAttendanceColumnWidths() {
 }
 
 void TForm1::Attendance1Click(TObject*) {
-    AttendanceMatrix.clear();
-    AttendanceScouts.clear();
+    // Nothing that a shown grid holds changes before the new grid is complete:
+    // a refused answer, a failed save of the loaded scout or a stored date
+    // that is no date leaves the grid, its marks and what Save and Close
+    // writes as they were.
     const int weeknight =
         StrToInt(InputBox("Meeting Weeknight", "Enter Scout night numeric day of week (Sunday=1): ", "3"));
     if (weeknight < 1 || weeknight > 7) {
@@ -140,15 +142,8 @@ void TForm1::Attendance1Click(TObject*) {
 
     const TDateTime today = Date();
     const int todayOfWeek = DayOfWeek(today);
-    WeekReference = today - (todayOfWeek - 1);
+    const TDateTime weekReference = today - (todayOfWeek - 1);
     const TDateTime meeting = today - (todayOfWeek - weeknight);
-
-    gridAttend->SetRowCount(2);
-    gridAttend->SetCells(0, 0, "Name");
-    for (int week = 1; week <= AttendanceWeeksShown; ++week)
-        gridAttend->SetCells(week, 0, WeekHeading(meeting - 7 * (week - 1)));
-    for (int col = 0; col <= AttendanceWeeksShown; ++col) gridAttend->SetCells(col, 1, "");
-    SetAttendanceColumnWidths();
 
     // A scout whose save fails stays loaded (the save said why): nothing opens.
     if (!SaveAndUnload()) return;
@@ -169,7 +164,7 @@ void TForm1::Attendance1Click(TObject*) {
             }
             // The stored weeks move one further back for every week since the save.
             // Entries 1..shift stay 0, and so do those the week string does not reach.
-            const long long shift = std::max(0LL, (DayNumber(WeekReference) + 1 - DayNumber(saved)) / 7);
+            const long long shift = std::max(0LL, (DayNumber(weekReference) + 1 - DayNumber(saved)) / 7);
             if (shift < AttendanceWeeksRead) {
                 const size_t first = static_cast<size_t>(shift) + 1;
                 const size_t count = std::min(weeks.size(), static_cast<size_t>(AttendanceWeeksRead) + 1 - first);
@@ -178,6 +173,13 @@ void TForm1::Attendance1Click(TObject*) {
         }
     }
 
+    WeekReference = weekReference;
+    gridAttend->SetRowCount(2);
+    gridAttend->SetCells(0, 0, "Name");
+    for (int week = 1; week <= AttendanceWeeksShown; ++week)
+        gridAttend->SetCells(week, 0, WeekHeading(meeting - 7 * (week - 1)));
+    for (int col = 0; col <= AttendanceWeeksShown; ++col) gridAttend->SetCells(col, 1, "");
+    SetAttendanceColumnWidths();
     // The grid has its heading row and an empty first row; the rows added
     // for the other scouts come empty.
     const int rows = static_cast<int>(names.size());

@@ -182,6 +182,33 @@ TEST_F(Attendance, AWeeknightThatIsNoDayOfTheWeekOpensNothing) {
     EXPECT_EQ(ReadFile("Ann.scout"), before);
 }
 
+TEST_F(Attendance, AnOpeningThatStopsLeavesTheShownGridAndWhatItSaves) {
+    WriteScoutWith("Ann", {"<Updated>01/01/2025</Updated>", "<Patrol>Eagles</Patrol>"});
+    Open();
+    UserInput::EditCell(f->gridAttend, 2, 1, "X");
+    SetToday(2026, 3, 22);  // a week later: a new opening would head and save other weeks
+    for (const char* answer : {"9", "x"}) Open(AnsiString(answer));
+    // A scout loaded meanwhile whose save fails.
+    Load("Ann");
+    f->editPatrol->SetText("Hawks");
+    desktop().QueueInput(AnsiString("3"));
+    {
+        TinyFileLimit limit(10);
+        UserInput::ClickMenu(f->Attendance1);
+    }
+    ASSERT_EQ(desktop().Messages.size(), 3u);
+    EXPECT_EQ(f->CurrentScout, "Ann");
+    EXPECT_TRUE(f->pnlAttendance->Visible());
+    EXPECT_EQ(f->gridAttend->Cells(0, 1), "Ann");
+    EXPECT_EQ(f->gridAttend->Cells(1, 0), "03/17");
+    EXPECT_EQ(Marks(1), (std::vector<int>{2}));
+
+    SaveAndClose();
+    EXPECT_FALSE(f->pnlAttendance->Visible());
+    EXPECT_EQ(StoredSection("Ann"), Section("03/15/2026", {2}));
+    EXPECT_TRUE(Contains(FileLines("Ann.scout"), "<Patrol>Hawks</Patrol>"));
+}
+
 TEST_F(Attendance, AStoredDateThatIsNoDateStopsTheOpeningNamingTheFile) {
     WriteScoutWith("Ann", {});
     WriteScout("Ben", {"<Attend>", "   someday", "   1", "</Attend>"});
