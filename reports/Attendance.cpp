@@ -14,6 +14,7 @@
 
 #include "records/LineReader.h"
 #include "records/Main.h"
+#include "reports/ReportLines.h"
 
 namespace {
 
@@ -82,11 +83,16 @@ size_t FindText(std::string_view bytes, std::string_view needle, size_t from) {
     return bytes.find(needle, at);
 }
 
+// True for the trimmed line that closes an <Attend> section.
+bool ClosesAttendSection(std::string_view trimmed) { return trimmed == "</Attend>"; }
+
 // The first <Attend> section of a scout file's bytes, read by the scout
 // file's line rule: its reference date text and the week digits of the lines
-// after it, up to seven lines and never past the section's close tag. False
-// when there is none. Only the lines that hold "<Attend>" are read closely,
-// so that a file is scanned at the speed of a search.
+// after it, up to seven lines. The section ends as every reader ends it
+// (WalkSection): at its close tag, or without one where the next section
+// opens. False when there is none, or when it holds no date line. Only the
+// lines that hold "<Attend>" are read closely, so that a file is scanned at
+// the speed of a search.
 bool FindAttendSection(std::string_view bytes, AnsiString& dateText, AnsiString& weeks) {
     static constexpr std::string_view openTag = "<Attend>";
     dateText.clear();
@@ -97,25 +103,28 @@ bool FindAttendSection(std::string_view bytes, AnsiString& dateText, AnsiString&
         const size_t lineFeed = bytes.rfind('\n', at);
         const size_t lineStart = lineFeed == std::string_view::npos ? 0 : lineFeed + 1;
         const char* mark = bytes.data() + at;
-        bool found = false;
-        int after = 0;  // lines read after the open tag
+        // The open line and the lines after it, as many as a section may hold.
+        std::vector<std::string_view> section;
         ForEachKeptLine(bytes.substr(lineStart), LineKind::Scout, [&](std::string_view line) {
             std::string_view trimmed = TrimView(line);
-            if (!found) {
+            if (section.empty()) {
                 if (line.data() + line.size() <= mark) return true;  // a line before the one found
                 // The tag must be what the kept line holds, not part of a longer or cut line.
-                found = line.data() <= mark && trimmed == openTag;
-                return found;
+                if (line.data() > mark || trimmed != openTag) return false;
             }
-            if (++after == 1) {
-                dateText = AnsiString(trimmed);
-                return true;
-            }
-            if (trimmed == "</Attend>") return false;
-            weeks += trimmed;
-            return after <= WeekLines;
+            section.push_back(trimmed);
+            return section.size() < 1 + 1 + WeekLines + 1;  // open, date, weeks, close
         });
-        if (found) return true;
+        if (!section.empty()) {
+            int after = 0;  // lines read after the open tag
+            WalkSection(section, 0, ClosesAttendSection, [&](std::string_view line) {
+                if (++after == 1)
+                    dateText = AnsiString(line);
+                else if (after <= 1 + WeekLines)
+                    weeks += line;
+            });
+            return !dateText.empty();
+        }
         from = at + 1;
     }
 }
@@ -215,21 +224,14 @@ AnsiString TForm1::SaveScoutAttendance(int row, const AnsiString& name) {
         WriteWholeFile(keptAs, bytes);
     }
 
+    std::vector<std::string_view> trimmed;
+    trimmed.reserve(lines.size());
+    for (const AnsiString& line : lines) trimmed.push_back(TrimView(line));
     bytes.clear();
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (Trim(lines[i]) == "<Attend>") {
+        if (TrimView(lines[i]) == "<Attend>") {
             // The old section goes, up to its close tag; without one, up to the next section.
-            size_t j = i + 1;
-            while (j < lines.size()) {
-                AnsiString line = Trim(lines[j]);
-                if (line == "</Attend>") break;
-                if (IsSectionOpenTag(line)) {
-                    --j;
-                    break;
-                }
-                ++j;
-            }
-            i = j;
+            i = WalkSection(trimmed, i, ClosesAttendSection, [](std::string_view) {});
             continue;
         }
         AnsiString line = TrimBlanks(lines[i]);

@@ -266,11 +266,20 @@ TEST_F(Attendance, TextTheLinesCannotKeepIsKeptAsideBeforeTheRewrite) {
 
 TEST_F(Attendance, ASectionWithoutItsCloseTagTakesNothingAfterIt) {
     WriteScout("Ann", {"<Attend>", "   03/15/2026", "   1", "<Pos>", "a\tb\tc", "</Pos>"});
+    // The digits of the sections after it are no weeks; a section without a date line holds none.
+    WriteScout("Ben", {"<Attend>", "   03/15/2026", "   01", "<Serv>", "1111", "</Serv>"});
+    WriteScout("Cal", {"<Attend>", "<Serv>", "1111", "</Serv>"});
     Open();
     EXPECT_EQ(Marks(1), (std::vector<int>{1}));
+    EXPECT_EQ(Marks(2), (std::vector<int>{2}));
+    EXPECT_TRUE(Marks(3).empty());
+    EXPECT_TRUE(desktop().Messages.empty());
     SaveAndClose();
     EXPECT_EQ(FileLines("Ann.scout"),
               Join({"01/01/2025", "<Pos>", "a\tb\tc", "</Pos>"}, Section("03/15/2026", {1})));
+    EXPECT_EQ(FileLines("Ben.scout"),
+              Join({"01/01/2025", "<Serv>", "1111", "</Serv>"}, Section("03/15/2026", {2})));
+    EXPECT_EQ(StoredSection("Cal"), Section("03/15/2026", {}));
 }
 
 TEST_F(Attendance, OpeningSavesAndUnloadsTheLoadedScout) {
