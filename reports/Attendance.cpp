@@ -260,8 +260,14 @@ void TForm1::Button10Click(TObject*) {
     // A scout loaded meanwhile is saved first, so that its later save cannot
     // put back the attendance it was loaded with.
     if (!SaveAndUnload()) return;
-    AnsiString failures, keptAside;
+    AnsiString failures, keptAside, gone;
     for (size_t i = 0; i < AttendanceScouts.size(); ++i) {
+        // A scout whose file is gone gets no new file; the message that
+        // closes the panel names it, so that its marks are not lost unsaid.
+        if (!FileExists(AttendanceScouts[i] + ".scout")) {
+            gone += "\n" + AttendanceScouts[i];
+            continue;
+        }
         try {
             const AnsiString keptAs = SaveScoutAttendance(static_cast<int>(i), AttendanceScouts[i]);
             if (!keptAs.empty()) keptAside += "\n" + keptAs;
@@ -280,6 +286,8 @@ void TForm1::Button10Click(TObject*) {
     pnlAttendance->Hide();
     AttendanceMatrix.clear();
     AttendanceScouts.clear();
+    if (!gone.empty())
+        ShowMessage("The files of these scouts are gone, so their attendance was not saved:" + gone);
 }
 
 void TForm1::btnCloseAttendanceClick(TObject*) {

@@ -307,7 +307,9 @@ TEST_F(Attendance, RowsAreSavedIntoTheFilesOfTheScoutsTheyShow) {
     f->RefreshScoutList(0);
     ASSERT_EQ(f->cboSCTs->Items()->Lines(), (std::vector<AnsiString>{"Abe", "Ben", "Cal"}));
     SaveAndClose();
-    EXPECT_TRUE(desktop().Messages.empty());
+    EXPECT_FALSE(f->pnlAttendance->Visible());
+    EXPECT_EQ(desktop().Messages,
+              (std::vector<AnsiString>{"The files of these scouts are gone, so their attendance was not saved:\nAnn"}));
     EXPECT_FALSE(FileExists("Ann.scout"));  // no file is made for a scout whose file went
     EXPECT_EQ(StoredSection("Ben"), Section("03/15/2026", {1}));
     EXPECT_EQ(StoredSection("Cal"), Section("03/15/2026", {}));
