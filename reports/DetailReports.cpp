@@ -19,7 +19,7 @@ constexpr size_t AttendanceSlots = 10;
 // most 999 characters); without a TAB, nothing before and the whole text after.
 std::pair<AnsiString, AnsiString> SplitAtTab(const AnsiString& text) {
     const size_t tab = text.find('\t');
-    if (tab == AnsiString::npos) return {AnsiString(), text.substr(0, 999)};
+    if (tab == AnsiString::npos) return {AnsiString(), text};
     return {text.substr(0, tab), text.substr(tab + 1, 999)};
 }
 

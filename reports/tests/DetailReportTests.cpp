@@ -261,6 +261,7 @@ TEST_F(DetailReport, EagleMarksOnlyTheFirstOfEachGroupAndNeverOtherAwards) {
 TEST_F(DetailReport, StartedOnlyBadgesAndOddEntryLines) {
     WriteScout("Ann", Joined({Badge("Mb", "Cooking", false), Badge("Mb", "Art", false),
                               {"<Camps>", "no tab at all", "06/01/2025\t06/03/2025\t", "</Camps>"},
+                              {"<Serv>", AnsiString(1500, 's'), "</Serv>"},
                               {"<Pos>", "01/01/2025\t" + AnsiString(12, '-') + "\tScribe", "</Pos>"}}));
     Load("Ann");
     f->ScoutDetail1Click(nullptr);
@@ -274,6 +275,9 @@ TEST_F(DetailReport, StartedOnlyBadgesAndOddEntryLines) {
         << "the empty description lost its TAB to the trimming";
     EXPECT_EQ(ReportFrom("Positions held", 3),
               (std::vector<AnsiString>{"Positions held", Dashes56, "01/01/2025 to ----------  Scribe"}));
+    EXPECT_EQ(ReportFrom("Service", 3),
+              (std::vector<AnsiString>{"Service", Dashes56, AnsiString(10, ' ') + " to " + AnsiString(12, ' ') + AnsiString(1500, 's')}))
+        << "a line without a TAB keeps its whole text";
 }
 
 TEST_F(DetailReport, AttendanceBlockAsStoredAtMostTenLines) {
