@@ -1,6 +1,8 @@
 // The merit badge counselor list: Tools > Counselors opens Counselors.txt in
 // an editable grid on the counselor panel, which can add and delete rows,
 // print the list as boxes, and close with or without saving.
+#include <algorithm>
+
 #include "records/Main.h"
 
 namespace {
@@ -13,6 +15,13 @@ const char* const CounselorHeadings[CounselorFields] = {"Merit Badge", "Counselo
 constexpr double CounselorColumnFractions[CounselorFields] = {0.17094, 0.18162, 0.03205, 0.24038,
                                                               0.08013, 0.0641,  0.09081, 0.09081};
 
+// Characters of a file line that the reading takes after the line's first "|".
+constexpr size_t ReadAfterFirstBar = 999;
+// The cells after the Merit Badge, with the six "|" between them, must fit
+// in what the reading takes after the first "|", so that a saved row reads
+// back whole (the "|" after the last cell may fall outside).
+constexpr size_t MaxCellsAfterBadge = ReadAfterFirstBar - (CounselorFields - 2);
+
 // A field of the file is ended by "|", and a line by its line break: a cell
 // never takes either, nor any other control character or a byte the 7-bit
 // file does not hold.
@@ -20,8 +29,8 @@ bool CounselorChar(unsigned char c) { return c >= 32 && c < 127 && c != '|'; }
 
 // The fields of a file line, from its start: each is the text before the next
 // "|" (empty when the rest begins with "|"); the rest after a "|" is taken up
-// to 999 characters; a text after the last "|" is a last field. At most the
-// grid's eight fields are returned.
+// to ReadAfterFirstBar characters; a text after the last "|" is a last field.
+// At most the grid's eight fields are returned.
 std::vector<AnsiString> SplitCounselorLine(const AnsiString& line) {
     std::vector<AnsiString> fields;
     AnsiString rest = line;
@@ -32,7 +41,7 @@ std::vector<AnsiString> SplitCounselorLine(const AnsiString& line) {
             break;
         }
         fields.push_back(rest.substr(0, bar));
-        rest = rest.substr(bar + 1, 999);
+        rest = rest.substr(bar + 1, ReadAfterFirstBar);
     }
     return fields;
 }
@@ -46,6 +55,18 @@ void TForm1::SetCounselorColumnWidths() {
 
 void TForm1::Counselors1Click(TObject*) {
     MBCGrid->AcceptChar = CounselorChar;
+    // An edit that would make a row longer than reads back keeps only what
+    // fits, with a beep, as a refused "|" is dropped.
+    MBCGrid->OnSetEditText = [this](TObject*, int col, int row, const AnsiString& value) {
+        if (col < 1 || col >= CounselorFields) return;
+        size_t others = 0;
+        for (int c = 1; c < CounselorFields; ++c)
+            if (c != col) others += MBCGrid->Cells(c, row).size();
+        const size_t room = MaxCellsAfterBadge - std::min(others, MaxCellsAfterBadge);
+        if (value.size() <= room) return;
+        MBCGrid->SetCells(col, row, value.substr(0, room));
+        CurrentDesktop().Beep();
+    };
     MBCGrid->SetRowCount(2);
     for (int col = 0; col < CounselorFields; ++col) {
         MBCGrid->SetCells(col, 0, CounselorHeadings[col]);
@@ -112,6 +133,20 @@ bool TForm1::StoreCounselorGrid(CounselorLineEnds ends) {
 }
 
 void TForm1::btnCloseCnslrsClick(TObject*) {
+    // Rows without a Merit Badge are not saved: those that hold text are
+    // named first, and No keeps the panel with every row.
+    AnsiString dropped;
+    for (int row = 1; row < MBCGrid->RowCount(); ++row) {
+        if (!MBCGrid->Cells(0, row).empty()) continue;
+        for (int col = 1; col < CounselorFields; ++col) {
+            const AnsiString text = Trim(MBCGrid->Cells(col, row));
+            if (text.empty()) continue;
+            dropped += "\nRow " + IntToStr(row) + ": " + text;
+            break;
+        }
+    }
+    if (!dropped.empty() && !AskYesNo("Rows without a merit badge are not saved. Save the others and close?" + dropped))
+        return;
     if (!StoreCounselorGrid(CounselorLineEnds::LineFeed)) return;
     pnlRpts->Hide();
     pnlMBC->Hide();

@@ -63,9 +63,21 @@ TEST_F(Counselors, CellsKeepTheirBlanksAndOddLinesReadAsFarAsTheGridGoes) {
     EXPECT_EQ(Row(4), (std::vector<AnsiString>{"C", "x", "rest without bar", "", "", "", "", ""}));
 
     // The empty row has no Merit Badge and is not saved; nor is a row whose
-    // only text is in other cells.
+    // only text is in other cells: the save names it and asks first.
+    const std::string before = ReadFile("Counselors.txt");
     f->MBCGrid->SetCells(3, 1, "Somewhere");
+    desktop().QueueYesNo(false);
     UserInput::Click(f->btnCloseCnslrs);
+    ASSERT_EQ(desktop().Questions.size(), 1u);
+    EXPECT_EQ(desktop().Questions[0],
+              "Rows without a merit badge are not saved. Save the others and close?\nRow 1: Somewhere");
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(ReadFile("Counselors.txt"), before);
+    EXPECT_EQ(Row(1)[3], "Somewhere");
+
+    desktop().QueueYesNo(true);
+    UserInput::Click(f->btnCloseCnslrs);
+    EXPECT_TRUE(Hidden());
     EXPECT_EQ(ReadFile("Counselors.txt"),
               "A| two  |||||||\nB|1|2|3|4|5|6|7|\nC|x|rest without bar||||||\n");
 }
@@ -140,6 +152,26 @@ TEST_F(Counselors, CellsRefuseWhatWouldSplitAField) {
     EXPECT_GT(desktop().Beeps, 0);
     UserInput::EditCell(f->MBCGrid, 0, 1, "First Aid <EMT>");
     EXPECT_EQ(f->MBCGrid->Cells(0, 1), "First Aid <EMT>");
+}
+
+TEST_F(Counselors, ARowTakesNoMoreThanReadsBackWhole) {
+    Open();
+    UserInput::EditCell(f->MBCGrid, 0, 1, "Hiking " + AnsiString(1200, 'h'));  // read whole before the first "|"
+    UserInput::EditCell(f->MBCGrid, 1, 1, AnsiString(500, 'a'));
+    const int beeps = desktop().Beeps;
+    UserInput::EditCell(f->MBCGrid, 7, 1, AnsiString(600, 'z'));
+    EXPECT_GT(desktop().Beeps, beeps);
+    const std::vector<AnsiString> row = Row(1);
+    EXPECT_EQ(row[7], AnsiString(493, 'z'));  // 500 + 6 bars + 493 = 999
+    UserInput::EditCell(f->MBCGrid, 4, 1, "Riverton");
+    EXPECT_EQ(Row(1), row);  // a full row takes no more
+
+    UserInput::Click(f->btnCloseCnslrs);
+    const std::string saved = ReadFile("Counselors.txt");
+    Open();
+    EXPECT_EQ(Row(1), row);
+    UserInput::Click(f->btnCloseCnslrs);
+    EXPECT_EQ(ReadFile("Counselors.txt"), saved);
 }
 
 TEST_F(Counselors, AFailedWriteIsReportedAndKeepsThePanelsTheGridAndTheOldFile) {
