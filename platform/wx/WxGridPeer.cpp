@@ -26,8 +26,12 @@ public:
         if (!grid) return;
         int c = col + HeadCols(), r = row + HeadRows();
         AnsiString text = FromWx(value);
+        writing_ = true;
         RunInput([grid, c, r, text] { UserInput::EditCell(grid, c, r, text); });
+        writing_ = false;
     }
+    // True while a user's edit is written into the model.
+    bool Writing() const { return writing_; }
     bool IsEmptyCell(int row, int col) override { return GetValue(row, col).empty(); }
     wxString GetColLabelValue(int col) override {
         return grid_ && HeadRows() ? ToWx(grid_->Cells(col + HeadCols(), 0)) : wxString();
@@ -48,6 +52,7 @@ public:
 
 private:
     TStringGrid* grid_;
+    bool writing_ = false;
 };
 
 class GridPeer : public WxWidgetPeer {
@@ -89,6 +94,24 @@ public:
                 table_->SetValue(grid_->GetGridCursorRow(), grid_->GetGridCursorCol(), t.GetString());
             });
         });
+        // wxGrid draws its cursor only while it has the focus; without it the
+        // current cell is shown selected, as the platform's grid shows it, so
+        // that a command on the current row (a button that took the focus)
+        // never acts on a row that cannot be seen.
+        grid_->GetGridWindow()->Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& e) {
+            e.Skip();
+            grid_->ClearSelection();
+        });
+        grid_->GetGridWindow()->Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& e) {
+            e.Skip();
+            if (!grid_->IsSelection()) MarkCurrentCell();
+        });
+        grid_->Bind(wxEVT_GRID_CELL_CHANGING, [this](wxGridEvent& e) {
+            if (droppingEditor_)
+                e.Veto();
+            else
+                e.Skip();
+        });
         grid_->Bind(wxEVT_GRID_COL_SIZE, [this](wxGridSizeEvent& e) {
             e.Skip();
             auto* grid = static_cast<TStringGrid*>(model_);
@@ -121,12 +144,16 @@ public:
             case PeerProp::Structure:
             case PeerProp::Cells:
             case PeerProp::Items:
+                if (!table_->Writing()) DropEditor();
                 if (FollowShape()) {
                     ApplyOptions();
                     Changed(PeerProp::ColWidths);
                     Changed(PeerProp::RowHeight);
                 }
-                if (what == PeerProp::Structure) ApplyOptions();
+                if (what == PeerProp::Structure) {
+                    ApplyOptions();
+                    if (!HasFocusWithin()) MarkCurrentCell();
+                }
                 grid_->Refresh();
                 break;
             case PeerProp::ColWidths:
@@ -150,6 +177,7 @@ public:
                 applying_ = true;
                 grid_->SetGridCursor(r, c);
                 applying_ = false;
+                if (!HasFocusWithin()) MarkCurrentCell();
                 break;
             }
             case PeerProp::Font:
@@ -163,11 +191,35 @@ public:
     }
 
 private:
+    // True when the grid or its cell editor has the keyboard focus.
+    bool HasFocusWithin() const {
+        wxWindow* focus = wxWindow::FindFocus();
+        return focus && (focus == grid_ || grid_->IsDescendant(focus));
+    }
+
+    // Shows the current cell as the only selected one.
+    void MarkCurrentCell() {
+        const int r = grid_->GetGridCursorRow(), c = grid_->GetGridCursorCol();
+        grid_->ClearSelection();
+        if (r >= 0 && c >= 0) grid_->SelectBlock(r, c, r, c);
+    }
+
+    // Closes the cell editor without writing its text: the model has taken
+    // every keystroke already, and once the program has changed the cells
+    // the text may belong to a cell that moved or was emptied (a row deleted
+    // while one of its cells was being edited).
+    void DropEditor() {
+        if (!grid_->IsCellEditControlEnabled()) return;
+        droppingEditor_ = true;
+        grid_->DisableCellEditControl();
+        droppingEditor_ = false;
+    }
+
     // Tells the grid how many rows and columns the model has now; true when they changed.
     bool FollowShape() {
         int rows = table_->GetNumberRows(), cols = table_->GetNumberCols();
         if (rows == rows_ && cols == cols_) return false;
-        if (grid_->IsCellEditControlEnabled()) grid_->DisableCellEditControl();
+        DropEditor();
         Notify(rows, rows_, wxGRIDTABLE_NOTIFY_ROWS_APPENDED, wxGRIDTABLE_NOTIFY_ROWS_DELETED);
         Notify(cols, cols_, wxGRIDTABLE_NOTIFY_COLS_APPENDED, wxGRIDTABLE_NOTIFY_COLS_DELETED);
         return true;
@@ -200,6 +252,7 @@ private:
     wxGrid* grid_;
     ModelTable* table_;
     int rows_ = 0, cols_ = 0;
+    bool droppingEditor_ = false;
 };
 
 }  // namespace

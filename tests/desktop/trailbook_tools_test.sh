@@ -1,6 +1,7 @@
 # The real program on a copy of the sample data folder: Tools > Counselors
 # shows the counselor list in a grid, a cell typed into (a "|" refused) is
-# written by Save and Close; Tools > Attendance asks the weeknight, a week
+# written by Save and Close, Delete Current Row shows the row now current;
+# Tools > Attendance asks the weeknight, a week
 # marked "X" is written into the scout's file by Save and Close.
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
@@ -23,6 +24,8 @@ TOOLS_COUNSELORS=(250 62)
 # list sorted: Camping, Cooking, First Aid, Hiking, Swimming. Cooking's
 # counselor cell, and Save and Close.
 COOKING_COUNSELOR=(256 93)
+FIRST_AID_COUNSELOR=(256 117)
+COUNSELORS_DELETE=(291 640)
 COUNSELORS_SAVE=(858 640)
 # The attendance grid: rows 20 pixels high under a heading row; the first
 # scout's (Ben Carter) first week, and Save and Close.
@@ -50,6 +53,25 @@ grep -qx "Cooking|RachelKim-Ito|D|5 Valley View|Hillsdale|97105|555-0155||" "$da
     tb_fail "the edited counselor is not in Counselors.txt: $(cat -A "$data/Counselors.txt")"
 [ "$(wc -l <"$data/Counselors.txt")" -eq 5 ] || tb_fail "Counselors.txt does not hold the five counselors"
 grep -q $'\r' "$data/Counselors.txt" && tb_fail "Save and Close wrote carriage returns"
+
+# Deleting First Aid's row while its counselor is being typed: the row that
+# moves up (Hiking) keeps its counselor and is shown current (selected, not
+# white) once the button has the focus.
+tb_click "$win" "${TOOLS_MENU[@]}"
+click_open_menu "$win" "${TOOLS_COUNSELORS[@]}"
+tb_click "$win" "${FIRST_AID_COUNSELOR[@]}"
+tb_key "$win" F2
+tb_type "$win" "Zed"
+tb_click "$win" "${COUNSELORS_DELETE[@]}"
+sleep 0.5
+tb_screenshot "$TB_TMP/deleted.png"
+read -r wx wy _ _ <<<"$(tb_geometry "$win")"
+cell() { convert "$TB_TMP/deleted.png" -format "%[hex:p{$((wx + 320)),$((wy + $1))}]" info:; }
+[ "$(cell 117)" != "FFFFFF" ] || tb_fail "after Delete Current Row no cell of the current row is shown"
+[ "$(cell 93)" = "FFFFFF" ] || tb_fail "a row that is not current is shown selected: $(cell 93)"
+tb_click "$win" "${COUNSELORS_SAVE[@]}"
+[ "$(cut -d'|' -f1,2 "$data/Counselors.txt" | tr '\n' ' ')" = "Camping|Tom Brooks Cooking|RachelKim-Ito Hiking|Tom Brooks Swimming|Diana Lopez " ] ||
+    tb_fail "deleting the row being edited changed another row: $(cat "$data/Counselors.txt")"
 
 # ---- attendance
 tb_click "$win" "${TOOLS_MENU[@]}"
