@@ -229,7 +229,7 @@ AnsiString TForm1::SaveScoutAttendance(int row, const AnsiString& name) {
     for (const AnsiString& line : lines) trimmed.push_back(TrimView(line));
     bytes.clear();
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (TrimView(lines[i]) == "<Attend>") {
+        if (trimmed[i] == "<Attend>") {
             // The old section goes, up to its close tag; without one, up to the next section.
             i = WalkSection(trimmed, i, ClosesAttendSection, [](std::string_view) {});
             continue;
