@@ -55,17 +55,14 @@ void TForm1::SetCounselorColumnWidths() {
 
 void TForm1::Counselors1Click(TObject*) {
     MBCGrid->AcceptChar = CounselorChar;
-    // An edit that would make a row longer than reads back keeps only what
-    // fits, with a beep, as a refused "|" is dropped.
-    MBCGrid->OnSetEditText = [this](TObject*, int col, int row, const AnsiString& value) {
-        if (col < 1 || col >= CounselorFields) return;
-        size_t others = 0;
+    // An edit that would make a row longer than reads back is refused, as
+    // a "|" is.
+    MBCGrid->AcceptEdit = [this](int col, int row, const AnsiString& value) {
+        if (col < 1 || col >= CounselorFields) return true;
+        size_t length = value.size();
         for (int c = 1; c < CounselorFields; ++c)
-            if (c != col) others += MBCGrid->Cells(c, row).size();
-        const size_t room = MaxCellsAfterBadge - std::min(others, MaxCellsAfterBadge);
-        if (value.size() <= room) return;
-        MBCGrid->SetCells(col, row, value.substr(0, room));
-        CurrentDesktop().Beep();
+            if (c != col) length += MBCGrid->Cells(c, row).size();
+        return length <= MaxCellsAfterBadge;
     };
     MBCGrid->SetRowCount(2);
     for (int col = 0; col < CounselorFields; ++col) {

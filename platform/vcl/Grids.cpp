@@ -1,5 +1,6 @@
 // TStringGrid: a grid of text cells.
 #include "platform/vcl/Grids.h"
+#include "platform/vcl/Desktop.h"
 
 #include <algorithm>
 
@@ -84,6 +85,11 @@ void TStringGrid::SetDefaultColWidth(int v) {
 }
 
 void TStringGrid::CellEdited(int col, int row, const AnsiString& value) {
+    if (AcceptEdit && !AcceptEdit(col, row, value)) {
+        CurrentDesktop().Beep();
+        Changed(PeerProp::Cells);
+        return;
+    }
     SetCells(col, row, value);
     if (OnSetEditText) OnSetEditText(this, col, row, value);
 }

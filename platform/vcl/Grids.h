@@ -42,6 +42,9 @@ public:
     void SetScrollBars(TScrollStyle v) { scrollBars_ = v; Changed(PeerProp::Structure); }
     // Raised after the user edited a cell in place.
     std::function<void(TObject* Sender, int ACol, int ARow, const AnsiString& Value)> OnSetEditText;
+    // When set, a user's edit that it refuses leaves the cell as it was,
+    // with a beep, as a refused character is dropped.
+    std::function<bool(int ACol, int ARow, const AnsiString& Value)> AcceptEdit;
     // A cell edited by the user, from its peer.
     void CellEdited(int col, int row, const AnsiString& value);
 

@@ -5,6 +5,8 @@
 
 #include <wx/grid.h>
 
+#include <algorithm>
+
 namespace {
 
 class ModelTable : public wxGridTableBase {
@@ -88,10 +90,20 @@ public:
             editor->Bind(wxEVT_CHAR, [this](wxKeyEvent& k) { FilterTypedChar(dynamic_cast<TWinControl*>(model_), k); });
             editor->Bind(wxEVT_TEXT_PASTE,
                          [this](wxClipboardTextEvent& p) { FilterPaste(dynamic_cast<TWinControl*>(model_), p); });
-            editor->Bind(wxEVT_TEXT, [this](wxCommandEvent& t) {
+            editor->Bind(wxEVT_TEXT, [this, editor](wxCommandEvent& t) {
                 t.Skip();
                 if (!model_ || !grid_->IsCellEditControlShown()) return;
-                table_->SetValue(grid_->GetGridCursorRow(), grid_->GetGridCursorCol(), t.GetString());
+                const int row = grid_->GetGridCursorRow(), col = grid_->GetGridCursorCol();
+                table_->SetValue(row, col, t.GetString());
+                // The program may keep less or other than was typed (a row's
+                // length limit, a column it does not let change): the editor
+                // shows what the cell holds, so nothing refused stays on screen.
+                const wxString kept = table_->GetValue(row, col);
+                auto* text = dynamic_cast<wxTextEntry*>(editor);
+                if (!text || kept == t.GetString()) return;
+                const long at = std::min<long>(text->GetInsertionPoint(), static_cast<long>(kept.length()));
+                text->ChangeValue(kept);
+                text->SetInsertionPoint(at);
             });
         });
         // wxGrid draws its cursor only while it has the focus; without it the

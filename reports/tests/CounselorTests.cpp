@@ -159,12 +159,14 @@ TEST_F(Counselors, ARowTakesNoMoreThanReadsBackWhole) {
     UserInput::EditCell(f->MBCGrid, 0, 1, "Hiking " + AnsiString(1200, 'h'));  // read whole before the first "|"
     UserInput::EditCell(f->MBCGrid, 1, 1, AnsiString(500, 'a'));
     const int beeps = desktop().Beeps;
-    UserInput::EditCell(f->MBCGrid, 7, 1, AnsiString(600, 'z'));
-    EXPECT_GT(desktop().Beeps, beeps);
+    UserInput::EditCell(f->MBCGrid, 7, 1, AnsiString(493, 'z'));  // 500 + 6 bars + 493 = 999
+    EXPECT_EQ(desktop().Beeps, beeps);
     const std::vector<AnsiString> row = Row(1);
-    EXPECT_EQ(row[7], AnsiString(493, 'z'));  // 500 + 6 bars + 493 = 999
+    EXPECT_EQ(row[7], AnsiString(493, 'z'));
+    UserInput::EditCell(f->MBCGrid, 7, 1, AnsiString(494, 'z'));
     UserInput::EditCell(f->MBCGrid, 4, 1, "Riverton");
-    EXPECT_EQ(Row(1), row);  // a full row takes no more
+    EXPECT_EQ(desktop().Beeps, beeps + 2);
+    EXPECT_EQ(Row(1), row);  // a full row takes no more: the cells keep what they held
 
     UserInput::Click(f->btnCloseCnslrs);
     const std::string saved = ReadFile("Counselors.txt");
