@@ -132,29 +132,40 @@ TFormScaler::~TFormScaler() {
 
 void TFormScaler::DefineProperties(TFiler& filer) {
     TComponent::DefineProperties(filer);
-    auto ownerClient = [this](bool width) {
-        auto* control = dynamic_cast<TControl*>(Owner());
-        return FormValue::OfInt(!control ? 0 : width ? control->ClientWidth() : control->ClientHeight());
-    };
-    auto screenPixelsPerInch = [](int index) {
-        HDC dc = GetDC(nullptr);
-        int ppi = GetDeviceCaps(dc, index);
-        ReleaseDC(nullptr, dc);
-        return FormValue::OfInt(ppi);
-    };
     filer.DefineProperty(
-        "DesignFrmW", [this](const FormValue& v) { designFrmW_ = static_cast<int>(v.AsInt()); },
-        [ownerClient] { return ownerClient(true); }, true);
+        "DesignFrmW", [this](const FormValue& v) { ReadDesignFrmW(v); }, [this] { return WriteDesignFrmW(); }, true);
     filer.DefineProperty(
-        "DesignFrmH", [this](const FormValue& v) { designFrmH_ = static_cast<int>(v.AsInt()); },
-        [ownerClient] { return ownerClient(false); }, true);
+        "DesignFrmH", [this](const FormValue& v) { ReadDesignFrmH(v); }, [this] { return WriteDesignFrmH(); }, true);
     filer.DefineProperty(
-        "DesignDpiW", [this](const FormValue& v) { designDpiW_ = static_cast<int>(v.AsInt()); },
-        [screenPixelsPerInch] { return screenPixelsPerInch(LOGPIXELSX); }, true);
+        "DesignDpiW", [this](const FormValue& v) { ReadDesignDpiW(v); }, [this] { return WriteDesignDpiW(); }, true);
     filer.DefineProperty(
-        "DesignDpiH", [this](const FormValue& v) { designDpiH_ = static_cast<int>(v.AsInt()); },
-        [screenPixelsPerInch] { return screenPixelsPerInch(LOGPIXELSY); }, true);
+        "DesignDpiH", [this](const FormValue& v) { ReadDesignDpiH(v); }, [this] { return WriteDesignDpiH(); }, true);
 }
+
+namespace {
+
+FormValue OwnerClient(const TComponent* owner, bool width) {
+    auto* control = dynamic_cast<const TControl*>(owner);
+    return FormValue::OfInt(!control ? 0 : width ? control->ClientWidth() : control->ClientHeight());
+}
+
+FormValue ScreenPixelsPerInch(int index) {
+    HDC dc = GetDC(nullptr);
+    int ppi = GetDeviceCaps(dc, index);
+    ReleaseDC(nullptr, dc);
+    return FormValue::OfInt(ppi);
+}
+
+}  // namespace
+
+void TFormScaler::ReadDesignFrmW(const FormValue& value) { designFrmW_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignFrmW() const { return OwnerClient(Owner(), true); }
+void TFormScaler::ReadDesignFrmH(const FormValue& value) { designFrmH_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignFrmH() const { return OwnerClient(Owner(), false); }
+void TFormScaler::ReadDesignDpiW(const FormValue& value) { designDpiW_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignDpiW() const { return ScreenPixelsPerInch(LOGPIXELSX); }
+void TFormScaler::ReadDesignDpiH(const FormValue& value) { designDpiH_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignDpiH() const { return ScreenPixelsPerInch(LOGPIXELSY); }
 
 // ---------------------------------------------------------------- loading
 
