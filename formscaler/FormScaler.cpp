@@ -21,6 +21,12 @@ const bool classRegistered = [] {
 
 int Trunc(double v) { return static_cast<int>(v); }
 
+// A font's size in points as its height in pixels gives it, not yet rounded
+// to whole points: a 96-dpi height read on a denser screen is corrected from
+// it, so that the rounding is done once (15 pixels on a 144-dpi screen are
+// 7.5 points, and 11 once corrected, not 8 and then 12).
+double PointSize(const TFont& font) { return -font.Height() * 72.0 / font.PixelsPerInch(); }
+
 void ReadVersion() {
     DWORD version = GetVersion();
     WinMajor = static_cast<int>(version & 0xFF);
@@ -209,7 +215,7 @@ void TFormScaler::Loaded() {
     ownerHandle_ = form->Handle();
     GetFontSetting(ownerBaseFont_, form);
     if (ownerBaseFont_) {
-        form->Font()->SetSize(Trunc(form->Font()->Size() / dpiFactorX + 0.5));
+        form->Font()->SetSize(Trunc(PointSize(*form->Font()) / dpiFactorX + 0.5));
         ownerBaseFont_->SetSize(form->Font()->Size());
     }
 
@@ -221,7 +227,7 @@ void TFormScaler::Loaded() {
         GetFontSetting(record->BaseFont, control);
         if (record->BaseFont) {
             record->ParentFontNow = record->ParentFontBefore = control->ParentFont();
-            if (!control->ParentFont()) control->Font()->SetSize(Trunc(control->Font()->Size() / dpiFactorX + 0.5));
+            if (!control->ParentFont()) control->Font()->SetSize(Trunc(PointSize(*control->Font()) / dpiFactorX + 0.5));
             record->BaseFont->SetSize(control->Font()->Size());
             record->LastFontSize = control->Font()->Size();
         }

@@ -196,6 +196,12 @@ TEST_F(ScalerTest, AFormDesignedAt96AndRunAt120GrowsByAQuarterAfterLoading) {
     dialog.scalerLines += "    FormWidth = 500\n    FormHeight = 400\n";
     Make(dialog);
     EXPECT_EQ(Rect(form->Panel1), (std::vector<int>{13, 25, 250, 125}));
+
+    // A font height is corrected before it is rounded to whole points: the
+    // form's 11 pixels are 5.5 points at 144 dpi, 8.25 once corrected.
+    desktop().Ppi = 144;
+    Make();
+    EXPECT_EQ(form->Font()->Size(), 8);
 }
 
 TEST_F(ScalerTest, SwitchingOffAndOnRemovesAndReinstallsTheWindowProcedureOnce) {
