@@ -102,7 +102,7 @@ public:
     static bool CheckJapan();
 
     // The screen less the taskbar when validTaskbar (always from the top-left
-    // corner); edge 0 top, 1 left, 2 right, 3 bottom, -1 none.
+    // corner), and the TaskbarEdge it sits on: 0 top, 1 left, 2 right, 3 bottom, -1 none.
     static void GetWorkArea(int& width, int& height, int& TaskbarEdge, APPBARDATA& taskbar, bool validTaskbar);
     // Moves the form's window to pos on the work area with the given outer size.
     static void PlaceForm(TForm* form, TScalerFormPos pos, bool validTaskbar, int height, int width);

@@ -105,8 +105,9 @@ void TForm::InitForm(const char* description) {
     if (OnCreate) Guarded([this] { OnCreate(this); });
 }
 
-// The pixels of a description are those of a 96-dpi screen. On a denser one
-// the form opens as much larger, so that its text, drawn at the screen's
+// A form shows at the pixels of its description on a 96-dpi screen (the
+// dialogs, whose descriptions were written at 120, as well). On a denser
+// screen it opens as much larger, so that its text, drawn at the screen's
 // resolution, fits where it did. A dialog, which keeps its size, has its
 // controls and fonts scaled with it here; the controls of a sizeable form are
 // laid out anew for each size of its window (by its rescaling component).
