@@ -21,6 +21,12 @@ const bool classRegistered = [] {
 
 int Trunc(double v) { return static_cast<int>(v); }
 
+// A font's size in points as its height in pixels gives it, not yet rounded
+// to whole points: a 96-dpi height read on a denser screen is corrected from
+// it, so that the rounding is done once (15 pixels on a 144-dpi screen are
+// 7.5 points, and 11 once corrected, not 8 and then 12).
+double PointSize(const TFont& font) { return -font.Height() * 72.0 / font.PixelsPerInch(); }
+
 void ReadVersion() {
     DWORD version = GetVersion();
     WinMajor = static_cast<int>(version & 0xFF);
@@ -132,29 +138,40 @@ TFormScaler::~TFormScaler() {
 
 void TFormScaler::DefineProperties(TFiler& filer) {
     TComponent::DefineProperties(filer);
-    auto ownerClient = [this](bool width) {
-        auto* control = dynamic_cast<TControl*>(Owner());
-        return FormValue::OfInt(!control ? 0 : width ? control->ClientWidth() : control->ClientHeight());
-    };
-    auto screenPixelsPerInch = [](int index) {
-        HDC dc = GetDC(nullptr);
-        int ppi = GetDeviceCaps(dc, index);
-        ReleaseDC(nullptr, dc);
-        return FormValue::OfInt(ppi);
-    };
     filer.DefineProperty(
-        "DesignFrmW", [this](const FormValue& v) { designFrmW_ = static_cast<int>(v.AsInt()); },
-        [ownerClient] { return ownerClient(true); }, true);
+        "DesignFrmW", [this](const FormValue& v) { ReadDesignFrmW(v); }, [this] { return WriteDesignFrmW(); }, true);
     filer.DefineProperty(
-        "DesignFrmH", [this](const FormValue& v) { designFrmH_ = static_cast<int>(v.AsInt()); },
-        [ownerClient] { return ownerClient(false); }, true);
+        "DesignFrmH", [this](const FormValue& v) { ReadDesignFrmH(v); }, [this] { return WriteDesignFrmH(); }, true);
     filer.DefineProperty(
-        "DesignDpiW", [this](const FormValue& v) { designDpiW_ = static_cast<int>(v.AsInt()); },
-        [screenPixelsPerInch] { return screenPixelsPerInch(LOGPIXELSX); }, true);
+        "DesignDpiW", [this](const FormValue& v) { ReadDesignDpiW(v); }, [this] { return WriteDesignDpiW(); }, true);
     filer.DefineProperty(
-        "DesignDpiH", [this](const FormValue& v) { designDpiH_ = static_cast<int>(v.AsInt()); },
-        [screenPixelsPerInch] { return screenPixelsPerInch(LOGPIXELSY); }, true);
+        "DesignDpiH", [this](const FormValue& v) { ReadDesignDpiH(v); }, [this] { return WriteDesignDpiH(); }, true);
 }
+
+namespace {
+
+FormValue OwnerClient(const TComponent* owner, bool width) {
+    auto* control = dynamic_cast<const TControl*>(owner);
+    return FormValue::OfInt(!control ? 0 : width ? control->ClientWidth() : control->ClientHeight());
+}
+
+FormValue ScreenPixelsPerInch(int index) {
+    HDC dc = GetDC(nullptr);
+    int ppi = GetDeviceCaps(dc, index);
+    ReleaseDC(nullptr, dc);
+    return FormValue::OfInt(ppi);
+}
+
+}  // namespace
+
+void TFormScaler::ReadDesignFrmW(const FormValue& value) { designFrmW_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignFrmW() const { return OwnerClient(Owner(), true); }
+void TFormScaler::ReadDesignFrmH(const FormValue& value) { designFrmH_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignFrmH() const { return OwnerClient(Owner(), false); }
+void TFormScaler::ReadDesignDpiW(const FormValue& value) { designDpiW_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignDpiW() const { return ScreenPixelsPerInch(LOGPIXELSX); }
+void TFormScaler::ReadDesignDpiH(const FormValue& value) { designDpiH_ = static_cast<int>(value.AsInt()); }
+FormValue TFormScaler::WriteDesignDpiH() const { return ScreenPixelsPerInch(LOGPIXELSY); }
 
 // ---------------------------------------------------------------- loading
 
@@ -198,7 +215,7 @@ void TFormScaler::Loaded() {
     ownerHandle_ = form->Handle();
     GetFontSetting(ownerBaseFont_, form);
     if (ownerBaseFont_) {
-        form->Font()->SetSize(Trunc(form->Font()->Size() / dpiFactorX + 0.5));
+        form->Font()->SetSize(Trunc(PointSize(*form->Font()) / dpiFactorX + 0.5));
         ownerBaseFont_->SetSize(form->Font()->Size());
     }
 
@@ -210,7 +227,7 @@ void TFormScaler::Loaded() {
         GetFontSetting(record->BaseFont, control);
         if (record->BaseFont) {
             record->ParentFontNow = record->ParentFontBefore = control->ParentFont();
-            if (!control->ParentFont()) control->Font()->SetSize(Trunc(control->Font()->Size() / dpiFactorX + 0.5));
+            if (!control->ParentFont()) control->Font()->SetSize(Trunc(PointSize(*control->Font()) / dpiFactorX + 0.5));
             record->BaseFont->SetSize(control->Font()->Size());
             record->LastFontSize = control->Font()->Size();
         }

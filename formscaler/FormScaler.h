@@ -34,6 +34,9 @@ struct TCtrlInfo {
     int LastFontSize = 0;
     std::unique_ptr<TFont> BaseFont;  // null when the control's class has no published Font
     bool ParentFontNow = true, ParentFontBefore = true;
+    // Found added while the last scale of a direction was 0: its base in that
+    // direction is taken at the first pass whose scale there is not 0.
+    bool BaseXPending = false, BaseYPending = false;
 };
 
 class TFormScaler : public TComponent {
@@ -44,6 +47,18 @@ public:
 
     void DefineProperties(TFiler& filer) override;
     void Loaded() override;
+
+    // The four design values streamed after the published properties: read
+    // into their fields; written as the owner's client size and the screen's
+    // pixels per inch, so a form saved records where it was designed.
+    void ReadDesignFrmW(const FormValue& value);
+    FormValue WriteDesignFrmW() const;
+    void ReadDesignFrmH(const FormValue& value);
+    FormValue WriteDesignFrmH() const;
+    void ReadDesignDpiW(const FormValue& value);
+    FormValue WriteDesignDpiW() const;
+    void ReadDesignDpiH(const FormValue& value);
+    FormValue WriteDesignDpiH() const;
 
     // ---- published properties
     TScalerFormPos FormPos() const { return formPos_; }
@@ -87,16 +102,19 @@ public:
     static bool CheckJapan();
 
     // The screen less the taskbar when validTaskbar (always from the top-left
-    // corner); edge 0 top, 1 left, 2 right, 3 bottom, -1 none.
-    static void GetWorkArea(int& width, int& height, int& edge, APPBARDATA& taskbar, bool validTaskbar);
+    // corner), and the TaskbarEdge it sits on: 0 top, 1 left, 2 right, 3 bottom, -1 none.
+    static void GetWorkArea(int& width, int& height, int& TaskbarEdge, APPBARDATA& taskbar, bool validTaskbar);
     // Moves the form's window to pos on the work area with the given outer size.
     static void PlaceForm(TForm* form, TScalerFormPos pos, bool validTaskbar, int height, int width);
 
     // Brings the tracked set up to date with the owner's components.
     void SyncControlList();
-    // The ParentFont bookkeeping before (true) and after (false) a rescale:
-    // a control whose ParentFont the program switched since the last pass
-    // has the font it shows now taken as its new base.
+    // The ParentFont bookkeeping around a rescale. Before (true): notes each
+    // tracked control's ParentFont and switches it off, so that the pass sets
+    // every font from its base; a control whose ParentFont the program
+    // switched since the last pass has the font it shows now taken as its new
+    // base. After (false): gives each control its ParentFont back, so that one
+    // taking its parent's font has the parent's freshly scaled font again.
     void UpdateParentFonts(bool before);
 
     // Handles one message of the owner's window; the two ways in call it.
@@ -106,6 +124,15 @@ public:
     const std::vector<std::unique_ptr<TCtrlInfo>>& CtrlInfoList() const { return ctrlInfoList_; }
     // The record of a control name (the first one made under that name), or null.
     const TCtrlInfo* FindCtrlInfo(const AnsiString& name) const;
+    const AnsiString& OwnerName() const { return ownerName_; }
+    int BaseClientWidth() const { return baseClientWidth_; }
+    int BaseClientHeight() const { return baseClientHeight_; }
+    // The address of the owner's field that holds this component, as the
+    // registry stores it; null while the component is not registered.
+    void* ScalerListEntry() const { return scalerListEntry_; }
+    const TStringList& NoFontNames() const { return noFontNames_; }
+    const TStringList& NoResizeNames() const { return noResizeNames_; }
+    int KnownComponentCount() const { return knownComponentCount_; }
     int DesignFrmW() const { return designFrmW_; }
     int DesignFrmH() const { return designFrmH_; }
     int DesignDpiW() const { return designDpiW_; }
@@ -145,8 +172,6 @@ private:
         bool excluded;      // named in NoResizeCtl
     };
     const std::vector<Binding>& Bindings();
-    // The ParentFont bookkeeping of one control before a pass.
-    void NoteParentFont(TCtrlInfo& record, const TControl& control);
     void InstallWindowProc();
 
     TScalerFormPos formPos_ = rpDefault;

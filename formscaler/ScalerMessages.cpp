@@ -75,12 +75,12 @@ void TFormScaler::HandleMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 // ---------------------------------------------------------------- work area and placement
 
-void TFormScaler::GetWorkArea(int& width, int& height, int& edge, APPBARDATA& taskbar, bool validTaskbar) {
+void TFormScaler::GetWorkArea(int& width, int& height, int& TaskbarEdge, APPBARDATA& taskbar, bool validTaskbar) {
     taskbar = APPBARDATA();
     taskbar.cbSize = 0;
     width = GetSystemMetrics(SM_CXSCREEN);
     height = GetSystemMetrics(SM_CYSCREEN);
-    edge = EdgeNone;
+    TaskbarEdge = EdgeNone;
     if (WinMajor < 4) return;
     taskbar.cbSize = 36;
     uintptr_t state = SHAppBarMessage(ABM_GETSTATE, &taskbar);
@@ -90,11 +90,11 @@ void TFormScaler::GetWorkArea(int& width, int& height, int& edge, APPBARDATA& ta
     r.left = std::max(r.left, 0L);
     r.right = std::min(r.right, static_cast<long>(width));
     r.bottom = std::min(r.bottom, static_cast<long>(height));
-    if (r.right - r.left > r.bottom - r.top) edge = r.top > 0 ? EdgeBottom : EdgeTop;
-    else edge = r.left > 0 ? EdgeRight : EdgeLeft;
+    if (r.right - r.left > r.bottom - r.top) TaskbarEdge = r.top > 0 ? EdgeBottom : EdgeTop;
+    else TaskbarEdge = r.left > 0 ? EdgeRight : EdgeLeft;
     if (state == (ABS_AUTOHIDE | ABS_ALWAYSONTOP)) {
         // A taskbar that hides itself takes no room: it lies on its edge.
-        switch (edge) {
+        switch (TaskbarEdge) {
             case EdgeTop: r.bottom = r.top; break;
             case EdgeLeft: r.right = r.left; break;
             case EdgeRight: r.left = r.right; break;
@@ -102,7 +102,7 @@ void TFormScaler::GetWorkArea(int& width, int& height, int& edge, APPBARDATA& ta
         }
     }
     if (validTaskbar) {
-        if (edge == EdgeLeft || edge == EdgeRight) width -= static_cast<int>(r.right - r.left);
+        if (TaskbarEdge == EdgeLeft || TaskbarEdge == EdgeRight) width -= static_cast<int>(r.right - r.left);
         else height -= static_cast<int>(r.bottom - r.top);
     }
 }
@@ -252,11 +252,13 @@ void TFormScaler::SyncControlList() {
                 control->SetCaption("");
             auto record = std::make_unique<TCtrlInfo>();
             record->Name = control->Name();
-            if (lastXScale_ != 0) {
+            record->BaseXPending = lastXScale_ == 0;
+            if (!record->BaseXPending) {
                 record->BaseLeft = Trunc(control->Left() / lastXScale_ + 0.5);
                 record->BaseWidth = Trunc(control->Width() / lastXScale_ + 0.5);
             }
-            if (lastYScale_ != 0) {
+            record->BaseYPending = lastYScale_ == 0;
+            if (!record->BaseYPending) {
                 record->BaseTop = Trunc(control->Top() / lastYScale_ + 0.5);
                 record->BaseHeight = Trunc(control->Height() / lastYScale_ + 0.5);
             }
@@ -282,25 +284,26 @@ void TFormScaler::SyncControlList() {
     knownComponentCount_ = count;
 }
 
-void TFormScaler::NoteParentFont(TCtrlInfo& record, const TControl& control) {
-    record.ParentFontNow = control.ParentFont();
-    if (record.ParentFontNow == record.ParentFontBefore) return;
-    // The program switched ParentFont since the last pass: the font it has now is the one to scale.
-    if (lastFontScale_ != 0) {
-        record.BaseFont->SetSize(Trunc(control.Font()->Size() / lastFontScale_ + 0.5));
-        record.LastFontSize = control.Font()->Size();
-    }
-    record.ParentFontBefore = record.ParentFontNow;
-}
-
-// A control that takes its parent's font keeps doing so through a pass: it
-// follows its parent's freshly scaled font as the parent gets it, which
-// leaves it as switching ParentFont off for the pass and on again after it
-// would. So after a pass nothing is left to put back.
 void TFormScaler::UpdateParentFonts(bool before) {
-    if (!before) return;
-    for (const Binding& b : Bindings())
-        if (b.record && b.record->BaseFont) NoteParentFont(*b.record, *b.control);
+    for (const Binding& b : Bindings()) {
+        TCtrlInfo* record = b.record;
+        if (!record || !record->BaseFont) continue;
+        TControl* control = b.control;
+        if (!before) {
+            // A control that takes its parent's font gets the parent's freshly scaled one back.
+            control->SetParentFont(record->ParentFontNow);
+            continue;
+        }
+        record->ParentFontNow = control->ParentFont();
+        control->SetParentFont(false);
+        if (record->ParentFontNow == record->ParentFontBefore) continue;
+        // The program switched ParentFont since the last pass: the font it shows now is the one to scale.
+        if (lastFontScale_ != 0) {
+            record->BaseFont->SetSize(Trunc(control->Font()->Size() / lastFontScale_ + 0.5));
+            record->LastFontSize = control->Font()->Size();
+        }
+        record->ParentFontBefore = record->ParentFontNow;
+    }
 }
 
 namespace {
@@ -321,40 +324,55 @@ void TFormScaler::Rescale(HWND wnd, LPARAM lParam) {
     const double fontScale = xScale <= yScale ? xScale : yScale;
 
     SyncControlList();
-    TComponent* owner = Owner();
-    auto* form = dynamic_cast<TForm*>(owner);
+    // Before the owner's font changes, so that a control switched to its
+    // parent's font has the font it shows at the last scales taken as its base.
+    UpdateParentFonts(true);
+    auto* form = dynamic_cast<TForm*>(Owner());
     if (resizeFont_ && ownerBaseFont_ && form && noFontNames_.IndexOf(ownerName_) < 0)
         form->Font()->SetSize(Trunc(ownerBaseFont_->Size() * fontScale + 0.5));
     bool rescaled = false;
     {
         DrawingSuspended suspended(wnd);
-        // One walk: the ParentFont bookkeeping of each control (see
-        // UpdateParentFonts; the owner's new font does not change what it
-        // finds), then its font and rectangle.
         for (const Binding& b : Bindings()) {
             TCtrlInfo* record = b.record;
-            if (!record) continue;
+            if (!record || b.excluded) continue;
             TControl* control = b.control;
-            if (record->BaseFont) NoteParentFont(*record, *control);
-            if (b.excluded) continue;
             if (resizeFont_ && record->BaseFont) {
                 int size = Trunc(record->BaseFont->Size() * fontScale);
-                if (size == 0) size = 1;
-                if (!record->ParentFontNow) control->Font()->SetSize(size);
-                record->LastFontSize = size;
+                control->Font()->SetSize(size == 0 ? 1 : size);
+            }
+            // A control found while a scale was 0 keeps its place in that
+            // direction until a scale there is not 0, and is taken as being at it.
+            if (record->BaseXPending && xScale != 0) {
+                record->BaseLeft = Trunc(control->Left() / xScale + 0.5);
+                record->BaseWidth = Trunc(control->Width() / xScale + 0.5);
+                record->BaseXPending = false;
+            }
+            if (record->BaseYPending && yScale != 0) {
+                record->BaseTop = Trunc(control->Top() / yScale + 0.5);
+                record->BaseHeight = Trunc(control->Height() / yScale + 0.5);
+                record->BaseYPending = false;
             }
             // A place or size of 0 becomes 1, so a control at the parent's edge ends one pixel in.
-            auto atLeastOne = [](int v) { return v == 0 ? 1 : v; };
-            control->SetBounds(atLeastOne(Trunc(record->BaseLeft * xScale + 0.5)),
-                               atLeastOne(Trunc(record->BaseTop * yScale + 0.5)),
-                               atLeastOne(Trunc(record->BaseWidth * xScale + 0.5)),
-                               atLeastOne(Trunc(record->BaseHeight * yScale + 0.5)));
+            auto scaled = [](int base, double scale) {
+                int v = Trunc(base * scale + 0.5);
+                return v == 0 ? 1 : v;
+            };
+            const bool keepX = record->BaseXPending, keepY = record->BaseYPending;
+            control->SetBounds(keepX ? control->Left() : scaled(record->BaseLeft, xScale),
+                               keepY ? control->Top() : scaled(record->BaseTop, yScale),
+                               keepX ? control->Width() : scaled(record->BaseWidth, xScale),
+                               keepY ? control->Height() : scaled(record->BaseHeight, yScale));
             record->LastLeft = control->Left();
             record->LastTop = control->Top();
             record->LastWidth = control->Width();
             record->LastHeight = control->Height();
+            if (record->BaseFont) record->LastFontSize = control->Font()->Size();
             rescaled = true;
         }
+        // Still with drawing suspended, so that the window shows each control's
+        // font once: the one of its parent where it takes it from there.
+        UpdateParentFonts(false);
     }
     // The scales of the last pass change only when it rescaled a control.
     if (rescaled) {

@@ -121,6 +121,12 @@ TEST_F(ScalerTest, NameListsSplitAtSemicolonsKeepingEmptyPiecesButNoTrailingOne)
     EXPECT_EQ(Rect(form->Edit1), (std::vector<int>{0, 150, 121, 21}));
     EXPECT_EQ(scaler()->FindCtrlInfo("Panel1"), nullptr);
     EXPECT_NE(scaler()->FindCtrlInfo("Label1"), nullptr);
+    EXPECT_EQ(scaler()->NoResizeNames().Text(), "panel1\r\nEdit1\r\n");
+
+    d.scalerLines += "    NoResizeCtl = ';Edit1'\n    NoResizeFntCtl = 'A;;B'\n";
+    Make(d);
+    EXPECT_EQ(scaler()->NoResizeNames().Text(), "\r\nEdit1\r\n");
+    EXPECT_EQ(scaler()->NoFontNames().Text(), "A\r\n\r\nB\r\n");
 }
 
 TEST_F(ScalerTest, TheDesignValuesAreReadAndWrittenWithTheDescription) {
@@ -128,9 +134,23 @@ TEST_F(ScalerTest, TheDesignValuesAreReadAndWrittenWithTheDescription) {
     EXPECT_EQ(scaler()->DesignFrmW(), 400);
     EXPECT_EQ(scaler()->DesignFrmH(), 300);
     EXPECT_EQ(scaler()->DesignDpiW(), 96);
+    // Loading took the owner, its client size at scale 1 and its components.
+    EXPECT_EQ(scaler()->OwnerName(), "ScalerTestForm");
+    EXPECT_EQ(scaler()->BaseClientWidth(), 400);
+    EXPECT_EQ(scaler()->BaseClientHeight(), 300);
+    EXPECT_EQ(scaler()->ScalerListEntry(), static_cast<void*>(&form->FormScaler1));
+    EXPECT_EQ(scaler()->KnownComponentCount(), form->ComponentCount());
     form->SetClientWidth(640);
     form->SetClientHeight(480);
     desktop().Ppi = 120;
+    EXPECT_EQ(scaler()->WriteDesignFrmW().AsInt(), 640);
+    EXPECT_EQ(scaler()->WriteDesignFrmH().AsInt(), 480);
+    EXPECT_EQ(scaler()->WriteDesignDpiW().AsInt(), 120);
+    EXPECT_EQ(scaler()->WriteDesignDpiH().AsInt(), 120);
+    scaler()->ReadDesignFrmW(FormValue::OfInt(500));
+    scaler()->ReadDesignDpiH(FormValue::OfInt(144));
+    EXPECT_EQ(scaler()->DesignFrmW(), 500);
+    EXPECT_EQ(scaler()->DesignDpiH(), 144);
     const AnsiString text = WriteComponentText(form.get());
     // The published properties in their order, every one written (the empty names are not), then the design values.
     const char* lines[] = {"FormPos = rpDefault", "FormWidth = 0",    "FormHeight = 0",  "FormMaxWidth = 0",
@@ -176,6 +196,12 @@ TEST_F(ScalerTest, AFormDesignedAt96AndRunAt120GrowsByAQuarterAfterLoading) {
     dialog.scalerLines += "    FormWidth = 500\n    FormHeight = 400\n";
     Make(dialog);
     EXPECT_EQ(Rect(form->Panel1), (std::vector<int>{13, 25, 250, 125}));
+
+    // A font height is corrected before it is rounded to whole points: the
+    // form's 11 pixels are 5.5 points at 144 dpi, 8.25 once corrected.
+    desktop().Ppi = 144;
+    Make();
+    EXPECT_EQ(form->Font()->Size(), 8);
 }
 
 TEST_F(ScalerTest, SwitchingOffAndOnRemovesAndReinstallsTheWindowProcedureOnce) {

@@ -89,6 +89,22 @@ TEST_F(ScalerTest, AControlAddedUnnamedIsNamedTrackedAndScaledFromTheScalesOfIts
     EXPECT_EQ(Rect(form->Panel1), (std::vector<int>{10, 20, 200, 100}));
 }
 
+TEST_F(ScalerTest, AControlAddedWhileAScaleIsZeroTakesItsBaseFromTheNextScaleThatIsNot) {
+    Make();
+    SizeTo(0, 600);
+    auto* late = new TButton(form.get());
+    late->SetName("btnLate");
+    late->SetParent(form.get());
+    late->SetBounds(40, 40, 100, 50);
+    SizeTo(0, 300);
+    // No width to take a base from: it keeps its place across; the height halves.
+    EXPECT_EQ(Rect(late), (std::vector<int>{40, 20, 100, 25}));
+    SizeTo(800, 300);
+    EXPECT_EQ(Rect(late), (std::vector<int>{40, 20, 100, 25}));
+    SizeTo(400, 600);
+    EXPECT_EQ(Rect(late), (std::vector<int>{20, 40, 50, 50}));
+}
+
 TEST_F(ScalerTest, OnlyTheFormsOwnNameInTheNoFontListStopsFontScaling) {
     ScalerDescription d;
     d.scalerLines += "    NoResizeFntCtl = 'Panel1;ScalerTestForm'\n";
@@ -120,6 +136,31 @@ TEST_F(ScalerTest, AFontTheProgramStopsTakingFromTheParentBecomesTheNewBase) {
     EXPECT_EQ(form->Button1->Font()->Size(), 10);
     SizeTo(1200, 900);
     EXPECT_EQ(form->Button1->Font()->Size(), 30);
+
+    // Switched to its parent's font, it shows the form's font at the last
+    // scales: its base is that font over those scales, taken before the
+    // form's font changes for the new size.
+    form->Edit1->SetParentFont(true);
+    ASSERT_EQ(form->Edit1->Font()->Size(), 24);
+    SizeTo(400, 300);
+    EXPECT_EQ(scaler()->FindCtrlInfo("Edit1")->BaseFont->Size(), 8);
+    EXPECT_TRUE(form->Edit1->ParentFont());
+    EXPECT_EQ(form->Edit1->Font()->Size(), 8);
+}
+
+TEST_F(ScalerTest, AroundAPassEveryTrackedFontIsSetFromItsBaseAndTheParentFontsAreGivenBack) {
+    Make();
+    scaler()->UpdateParentFonts(true);
+    EXPECT_FALSE(form->Label1->ParentFont());
+    EXPECT_FALSE(form->Button1->ParentFont());
+    EXPECT_TRUE(scaler()->FindCtrlInfo("Button1")->ParentFontNow);
+    form->Panel1->Font()->SetSize(20);
+    EXPECT_EQ(form->Label1->Font()->Size(), 12);  // switched off: no longer follows
+    scaler()->UpdateParentFonts(false);
+    EXPECT_TRUE(form->Label1->ParentFont());
+    EXPECT_EQ(form->Label1->Font()->Size(), 20);
+    EXPECT_FALSE(form->Edit1->ParentFont());
+    EXPECT_EQ(form->Edit1->Font()->Size(), 8);
 }
 
 TEST_F(ScalerTest, FirstShowPlacesTheWindowTopCentreOfTheWorkArea) {

@@ -2,6 +2,7 @@
 // user input as the desktops and the tests deliver it.
 #include "platform/vcl/Forms.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include "platform/core/Files.h"
@@ -100,7 +101,33 @@ void TForm::InitForm(const char* description) {
         throw;
     }
     SetLoading(false);
+    ScaleToScreen();
     if (OnCreate) Guarded([this] { OnCreate(this); });
+}
+
+// A form shows at the pixels of its description on a 96-dpi screen (the
+// dialogs, whose descriptions were written at 120, as well). On a denser
+// screen it opens as much larger, so that its text, drawn at the screen's
+// resolution, fits where it did. A dialog, which keeps its size, has its
+// controls and fonts scaled with it here; the controls of a sizeable form are
+// laid out anew for each size of its window (by its rescaling component).
+void TForm::ScaleToScreen() {
+    constexpr int designPixelsPerInch = 96;
+    const int ppi = CurrentDesktop().PixelsPerInch();
+    if (!scaled_ || ppi <= designPixelsPerInch) return;
+    auto scale = [ppi](int v) { return static_cast<int>(std::lround(v * static_cast<double>(ppi) / designPixelsPerInch)); };
+    const int clientWidth = ClientWidth(), clientHeight = ClientHeight();
+    SetClientWidth(scale(clientWidth));
+    SetClientHeight(scale(clientHeight));
+    if (borderStyle_ != bsDialog && borderStyle_ != bsNone) return;
+    Font()->SetHeight(scale(Font()->Height()));
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* control = dynamic_cast<TControl*>(Components(i));
+        if (!control) continue;
+        control->SetBounds(scale(control->Left()), scale(control->Top()), scale(control->Width()),
+                           scale(control->Height()));
+        if (!control->ParentFont()) control->Font()->SetHeight(scale(control->Font()->Height()));
+    }
 }
 
 void TForm::SetVisible(bool v) {

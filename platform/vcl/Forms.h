@@ -88,6 +88,9 @@ protected:
     void InitForm(const char* description);
 
 private:
+    // Enlarges the form just read for a screen denser than 96 pixels per inch (while Scaled).
+    void ScaleToScreen();
+
     TFormBorderStyle borderStyle_ = bsSizeable;
     TWindowState windowState_ = wsNormal;
     TPosition position_ = poDesigned;

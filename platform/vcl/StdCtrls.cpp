@@ -1,6 +1,10 @@
 // Labels, edits, memos, list and combo boxes, buttons, radio buttons and check boxes.
 #include "platform/vcl/StdCtrls.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 #include "platform/vcl/Forms.h"
 
 namespace {
@@ -135,13 +139,24 @@ void TListBox::SetSelected(int index, bool selected) {
     else if (index == itemIndex_) SetItemIndex(-1);
 }
 
+void TListBox::SetItemHeight(int v) {
+    itemHeight_ = v > 0 ? v : 13;
+    itemFontHeight_ = std::abs(Font()->Height());
+}
+
+int TListBox::RowHeight() const {
+    const int fontHeight = std::abs(Font()->Height());
+    if (itemFontHeight_ <= 0 || fontHeight <= 0) return itemHeight_;
+    return std::max(1, static_cast<int>(std::lround(itemHeight_ * static_cast<double>(fontHeight) / itemFontHeight_)));
+}
+
 int TListBox::ItemAtPos(TPoint pos, bool existing) const {
     if (peer_) {
         int answer = peer_->ItemAtPos(pos.X, pos.Y);
         if (answer != -2) return answer == -1 && !existing ? items_->Count() : answer;
     }
     if (pos.X < 0 || pos.Y < 0 || pos.X >= Width() || pos.Y >= Height()) return -1;
-    int index = pos.Y / itemHeight_ + topIndex_;
+    int index = pos.Y / RowHeight() + topIndex_;
     if (index < items_->Count()) return index;
     return existing ? -1 : items_->Count();
 }

@@ -104,7 +104,12 @@ public:
     void SetSelected(int index, bool selected);
     int SelCount() const { return itemIndex_ >= 0 ? 1 : 0; }
     int ItemHeight() const { return itemHeight_; }
-    void SetItemHeight(int v) { itemHeight_ = v > 0 ? v : 13; }
+    // The item height is that of a row at the font the list has when it is given.
+    void SetItemHeight(int v);
+    // How far apart the rows lie at the list's present font: a list box's
+    // rows are as high as its font's line, so the item height grows and
+    // shrinks with the font's height.
+    int RowHeight() const;
     int TopIndex() const { return topIndex_; }
     void SetTopIndex(int v) { topIndex_ = v; }
     // The item at a point of the list box; -1 (existing) when there is none.
@@ -116,6 +121,7 @@ private:
     std::unique_ptr<TStrings> items_;
     int itemIndex_ = -1;
     int itemHeight_ = 13;
+    int itemFontHeight_ = 0;  // the font's height in pixels when the item height was given
     int topIndex_ = 0;
 };
 

@@ -186,6 +186,7 @@ public:
 
     void SyncAll() override {
         WxWidgetPeer::SyncAll();
+        FollowRowHeight();
         Reload();
     }
 
@@ -216,6 +217,10 @@ public:
             case PeerProp::Visible:
                 if (box->Visible() && stale_) Reload();
                 WxWidgetPeer::Changed(what);
+                break;
+            case PeerProp::Font:
+                WxWidgetPeer::Changed(what);
+                FollowRowHeight();
                 break;
             default: WxWidgetPeer::Changed(what);
         }
@@ -255,6 +260,9 @@ private:
             list_->SetSelection(wxNOT_FOUND);
         applying_ = false;
     }
+
+    // After the toolkit's own font change, which sets the rows' height from the font.
+    void FollowRowHeight() { SetRowHeight(list_->m_treeview, static_cast<TListBox*>(model_)->RowHeight()); }
 
     wxListBox* list_;
     bool stale_ = false;

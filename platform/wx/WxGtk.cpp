@@ -49,6 +49,9 @@ const char CompactClass[] = "trailbook-form";
 // for a list of a few thousand scouts, while a list box takes any number of
 // rows at once. That rule is read when a combo box is made, before it is in
 // a form, so it holds everywhere; it is installed before any combo box exists.
+// The rows of a list box lie as close as the platform's (see SetRowHeight):
+// no space between them, and no least height kept for the mark of a branch,
+// which a list never shows.
 void InstallCompactStyle() {
     static bool installed = false;
     if (installed) return;
@@ -67,7 +70,8 @@ void InstallCompactStyle() {
         ".trailbook-form radio, .trailbook-form check { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; }\n"
         ".trailbook-form button:focus { outline-style: dashed; outline-width: 1px; outline-offset: -3px;"
         " outline-color: alpha(currentColor, 0.8); }\n"
-        ".trailbook-form * { transition: none; }\n";
+        ".trailbook-form * { transition: none; }\n"
+        ".trailbook-form treeview { -GtkTreeView-vertical-separator: 0; -GtkTreeView-expander-size: 0; }\n";
     void* provider = newProvider();
     if (!provider || !loadData(provider, css, -1, nullptr)) return;
     const unsigned applicationPriority = 600;  // GTK_STYLE_PROVIDER_PRIORITY_APPLICATION
@@ -136,6 +140,29 @@ void ShowFocusRing(wxWindow* topLevel) {
     auto setVisible = Gtk<void (*)(void*, int)>("gtk_window_set_focus_visible");
     void* window = topLevel ? topLevel->GetHandle() : nullptr;
     if (setVisible && window) setVisible(window, 1);
+}
+
+void SetRowHeight(void* treeView, int height) {
+    auto columnOf = Gtk<void* (*)(void*, int)>("gtk_tree_view_get_column");
+    auto cellsOf = Gtk<GListNode* (*)(void*)>("gtk_cell_layout_get_cells");
+    auto getPadding = Gtk<void (*)(void*, int*, int*)>("gtk_cell_renderer_get_padding");
+    auto setPadding = Gtk<void (*)(void*, int, int)>("gtk_cell_renderer_set_padding");
+    auto setFixedSize = Gtk<void (*)(void*, int, int)>("gtk_cell_renderer_set_fixed_size");
+    auto queueResize = Gtk<void (*)(void*)>("gtk_tree_view_column_queue_resize");
+    auto freeList = Gtk<void (*)(GListNode*)>("g_list_free");
+    if (!treeView || !columnOf || !cellsOf || !getPadding || !setPadding || !setFixedSize || !queueResize || !freeList)
+        return;
+    for (int i = 0; void* column = columnOf(treeView, i); ++i) {
+        GListNode* cells = cellsOf(column);
+        for (GListNode* cell = cells; cell; cell = cell->next) {
+            int xpad = 0, ypad = 0;
+            getPadding(cell->data, &xpad, &ypad);
+            setPadding(cell->data, xpad, 0);
+            setFixedSize(cell->data, -1, height);
+        }
+        freeList(cells);
+        queueResize(column);
+    }
 }
 
 void EllipsizeCaption(wxWindow* button) {

@@ -38,6 +38,11 @@ bool PopupOpen();
 // when the user last used the mouse.
 void ShowFocusRing(wxWindow* topLevel);
 
+// Lays the rows of a list box (a tree view) height pixels apart, as the
+// platform's list box lays its items: no padding above and below the text
+// (the style sheet takes away the space between rows).
+void SetRowHeight(void* treeView, int height);
+
 // A check box or radio button narrower than its caption shows the caption
 // cut with an ellipsis, as GTK otherwise refuses (with a warning) to give it
 // less room than the whole caption.

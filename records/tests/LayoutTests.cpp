@@ -84,3 +84,24 @@ TEST_F(MainLayout, ResizingTheWindowScalesControlsRowsFontsAndGridColumnsTogethe
     EXPECT_EQ(f->lblRequirements->Font()->Size(), panelFont);
     EXPECT_EQ(Rect(f->RowPanel[0]), (std::vector<int>{11, 23, 531, 23}));
 }
+
+TEST_F(MainLayout, OnADenserScreenTheWindowAndTheDialogsOpenAsMuchLargerAndTheControlsFillThem) {
+    desktop().Ppi = 144;
+    auto window = std::make_unique<TForm1>(nullptr);
+    EXPECT_EQ(window->ClientWidth(), 1418);  // 945 x 1.5, rounded
+    EXPECT_EQ(window->ClientHeight(), 984);
+    // The rescaling component lays the controls out at one and a half times their designed rectangles.
+    SizeClient(window.get(), window->ClientWidth(), window->ClientHeight());
+    EXPECT_EQ(Rect(window->pnlScout), (std::vector<int>{20, 85, 827, 835}));
+    EXPECT_EQ(Rect(window->panelAdv), (std::vector<int>{897, 11, 506, 914}));
+
+    // A dialog keeps its size: its controls and fonts grow with it.
+    auto pick = std::make_unique<TAddDlg>(nullptr);
+    EXPECT_EQ(pick->ClientWidth(), 578);
+    EXPECT_EQ(pick->ClientHeight(), 224);
+    EXPECT_EQ(Rect(pick->OKBtn), (std::vector<int>{146, 147, 140, 47}));
+    EXPECT_EQ(pick->Label1->Font()->Height(), -35);
+    auto date = std::make_unique<TDateDlg>(nullptr);
+    EXPECT_EQ(date->ClientWidth(), 438);
+    EXPECT_EQ(Rect(date->Cal1), (std::vector<int>{24, 18, 380, 275}));
+}

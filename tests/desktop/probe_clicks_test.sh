@@ -17,7 +17,7 @@ dialog=$(tb_wait_window "Probe Dialog") || tb_fail "the dialog did not show from
 tb_key "$dialog" Escape
 expect_log "^modal 2 $"
 
-probe_click 40 128  # ListBox1, second line: the model's order, not sorted
+probe_click 40 114  # ListBox1, second line (13 pixels a line): the model's order, not sorted
 expect_log "^click ListBox1 1 Alpha$"
 
 probe_click 150 104  # RadioButton1

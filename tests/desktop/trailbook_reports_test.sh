@@ -37,6 +37,15 @@ sleep 0.5
 tb_screenshot "$shots/trailbook_troop_list.png"
 convert "$shots/trailbook_troop_list.png" -crop "$REPORT_AREA" +repage "$TB_TMP/list.png"
 tb_not_blank "$TB_TMP/list.png" || tb_fail "the report panel shows nothing"
+# The lines lie 17 pixels apart (the list's item height): the troop number
+# "214" that begins the last four lines (the scouts' rows) has its tops three
+# times that apart.
+read -r wx wy _ _ <<<"$(tb_geometry "$win")"
+span=$(convert "$shots/trailbook_troop_list.png" -crop "35x580+$((wx + 25))+$((wy + MENU + 10))" +repage \
+    -colorspace gray -threshold 50% -negate -scale 1x580! -depth 8 txt:- |
+    awk -F'[,:() ]+' 'NR > 1 { dark = $4 > 0; if (dark && !was) print $2; was = dark }' |
+    tail -4 | awk 'NR == 1 { first = $1 } END { print $1 - first }')
+[ "$span" = 51 ] || tb_fail "the report's lines are not 17 pixels apart (four span $span)"
 
 tb_click "$win" "${REPORTS_MENU[@]}"
 tb_click_open_menu "$win" "${RANK_LIST[@]}"

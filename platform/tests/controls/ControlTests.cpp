@@ -112,6 +112,16 @@ TEST_F(ControlTest, ListBoxItemAtPosCountsFromTheTopItem) {
     EXPECT_EQ(list->ItemAtPos({5, 14}, true), 3);
     EXPECT_EQ(list->ItemAtPos({5, 40}, true), -1);
     EXPECT_EQ(list->ItemAtPos({5, 40}, false), 4);
+
+    // The item height holds for the font the list had when it was given, and follows the font.
+    list->Font()->SetHeight(-15);
+    list->SetItemHeight(17);
+    EXPECT_EQ(list->RowHeight(), 17);
+    list->Font()->SetHeight(-30);
+    EXPECT_EQ(list->RowHeight(), 34);
+    EXPECT_EQ(list->ItemHeight(), 17);
+    list->SetTopIndex(0);
+    EXPECT_EQ(list->ItemAtPos({5, 40}, true), 1);
 }
 
 TEST_F(ControlTest, ComboBoxPickAndCode) {
