@@ -23,6 +23,7 @@ editor_log="$TB_TMP/editor.log"
 mkdir -p "$TB_TMP/xdg/config" "$TB_TMP/xdg/data/applications"
 cat >"$TB_TMP/editor.sh" <<EOF
 #!/bin/sh
+echo "the editor's own output" >&2; echo "the editor's own output"
 { echo "started in \$(pwd)"; for a in "\$@"; do echo "file \$a"; done; echo "end"; } >>"$editor_log"
 EOF
 chmod +x "$TB_TMP/editor.sh"
@@ -36,6 +37,17 @@ EOF
 printf '[Default Applications]\ntext/plain=tb-recorder.desktop\n' >"$TB_TMP/xdg/config/mimeapps.list"
 export XDG_CONFIG_HOME="$TB_TMP/xdg/config" XDG_DATA_HOME="$TB_TMP/xdg/data"
 unset XDG_CURRENT_DESKTOP VISUAL EDITOR
+
+# xdg-open, which fails while $TB_TMP/opener-fails exists.
+xdg_open=$(command -v xdg-open) || tb_fail "no xdg-open"
+mkdir "$TB_TMP/bin"
+cat >"$TB_TMP/bin/xdg-open" <<EOF
+#!/bin/sh
+[ -e "$TB_TMP/opener-fails" ] && { echo failed >>"$TB_TMP/opener.log"; exit 4; }
+exec "$xdg_open" "\$@"
+EOF
+chmod +x "$TB_TMP/bin/xdg-open"
+export PATH="$TB_TMP/bin:$PATH"
 
 # A message box of the program: a second visible window titled Trailbook.
 wait_message() {
@@ -61,6 +73,16 @@ tb_wait_log "$editor_log" "^end" || tb_fail "General Notes did not start the tex
 [ "$(wc -c <"$data/GeneralNotes.txt")" -eq 13 ] || tb_fail "GeneralNotes.txt is not 13 bytes"
 grep -qx "started in $data" "$editor_log" || tb_fail "the editor did not start in the data folder"
 grep -Eqx "file ($data/)?GeneralNotes.txt" "$editor_log" || tb_fail "the editor was not given GeneralNotes.txt"
+
+# When xdg-open fails, the desktop's text editor gets the file all the same.
+touch "$TB_TMP/opener-fails"
+: >"$editor_log"
+tb_click "$win" "${TOOLS_MENU[@]}"
+tb_click_open_menu "$win" "${TOOLS_GENERAL_NOTES[@]}"
+tb_wait_log "$editor_log" "^end" || tb_fail "General Notes did not start the text editor when xdg-open failed"
+grep -qx failed "$TB_TMP/opener.log" || tb_fail "xdg-open was not tried first"
+grep -Eqx "file ($data/)?GeneralNotes.txt" "$editor_log" || tb_fail "the editor was not given GeneralNotes.txt after xdg-open failed"
+rm "$TB_TMP/opener-fails"
 
 # Notepad: the editor with no file; the notes file is left as it is.
 echo "Court of honor in June" >>"$data/GeneralNotes.txt"
@@ -93,4 +115,5 @@ while IFS= read -r name; do
 done <<<"$actual"
 
 tb_stop
+! grep -q "the editor's own output" "$TB_TMP/program.out" || tb_fail "the editor's output went into the program's console"
 echo "PASS"
