@@ -17,6 +17,8 @@
 # of the toolkit's libraries (GTK, GDK, GLib, Pango) to its output.
 
 TB_TIMEOUT=${TB_TIMEOUT:-10}
+# The exit code of a test that cannot run here: ctest counts it as skipped.
+TB_SKIP=77
 
 tb_init() {
     TB_BUILD=$(cd "${1:?build folder}" && pwd)

@@ -11,23 +11,30 @@ FILE_EXIT=(50 137)
 
 data="$TB_TMP/data"
 cp -r "$TB_SOURCE/demo" "$data"
-chmod -R a+rX "$TB_TMP"
-chmod a-w "$data"
+program="$TB_BUILD/app/trailbook"
 run_as=()
 if [ "$(id -u)" -eq 0 ]; then
-    # root writes anywhere: the program runs as nobody, who may read the build.
+    # root writes anywhere: the program runs as nobody, from a copy beside the
+    # data (the build may be where nobody cannot go, as under /root).
+    mkdir "$TB_TMP/bin"
+    cp "$program" "$TB_TMP/bin/"
+    program="$TB_TMP/bin/trailbook"
     auth=()
     if [ -n "${XAUTHORITY:-}" ]; then
-        cp "$XAUTHORITY" "$TB_TMP/xauth" && chmod a+r "$TB_TMP/xauth"
+        cp "$XAUTHORITY" "$TB_TMP/xauth"
         auth=(XAUTHORITY="$TB_TMP/xauth")
     fi
     run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$TB_TMP" "${auth[@]}")
-    setpriv --reuid=nobody --regid=nogroup --clear-groups test -x "$TB_BUILD/app/trailbook" ||
-        { echo "SKIP: nobody cannot run the program from $TB_BUILD"; exit 0; }
+fi
+chmod -R a+rX "$TB_TMP"
+chmod a-w "$data"
+if [ "$(id -u)" -eq 0 ] && ! "${run_as[@]}" test -x "$program"; then
+    echo "SKIP: nobody cannot run the program from $TB_TMP"
+    exit "$TB_SKIP"
 fi
 before=$(cat "$data/Luis Garcia.scout")
 
-tb_start "$data" "${run_as[@]}" "$TB_BUILD/app/trailbook"
+tb_start "$data" "${run_as[@]}" "$program"
 win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
 sleep 1
 tb_click "$win" "${SCOUT_LIST[@]}"
