@@ -14,8 +14,7 @@ TOOLS_MENU=(220 12)
 TOOLS_GENERAL_NOTES=(260 87)
 TOOLS_NOTEPAD=(260 112)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 rm -f "$data/GeneralNotes.txt"
 
 # The stand-in editor and the desktop's choice of it for plain text.
@@ -49,21 +48,8 @@ EOF
 chmod +x "$TB_TMP/bin/xdg-open"
 export PATH="$TB_TMP/bin:$PATH"
 
-# A message box of the program: a second visible window titled Trailbook.
-wait_message() {
-    local id i
-    for ((i = 0; i < 100; i++)); do
-        for id in $(xdotool search --onlyvisible --name "^Trailbook\$"); do
-            [ "$id" = "$win" ] || { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
-
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 # General Notes: the file is created and opened in the editor.
 tb_click "$win" "${TOOLS_MENU[@]}"
@@ -97,12 +83,11 @@ tb_wait_log "$editor_log" "^end" || tb_fail "Notepad did not start the text edit
 # Backup: exactly the data files, byte for byte.
 tb_click "$win" "${FILE_MENU[@]}"
 tb_click_open_menu "$win" "${FILE_BACKUP[@]}"
-message=$(wait_message) || tb_fail "no message after Backup"
+message=$(tb_wait_message "$win") || tb_fail "no message after Backup"
 sleep 0.5
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_backup.png"
 tb_key "$message" Return
-tb_wait_gone_id() { ! xdotool search --onlyvisible --name "^Trailbook\$" | grep -qx "$message"; }
-tb_until 10 tb_wait_gone_id || tb_fail "the Backed Up! message stayed"
+tb_wait_message_closed "$message" || tb_fail "the Backed Up! message stayed"
 
 [ -d "$data/TBKP" ] || tb_fail "no TBKP folder"
 expected=$(cd "$data" && ls -A | grep -Ei '\.(mb|rank|other|scout|nts)$|^(counselors|generalnotes)\.txt$' | sort)

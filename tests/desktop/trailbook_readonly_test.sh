@@ -9,8 +9,7 @@ SCOUT_LIST=(317 83)
 FILE_MENU=(18 12)
 FILE_EXIT=(50 137)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 program="$TB_BUILD/app/trailbook"
 run_as=()
 if [ "$(id -u)" -eq 0 ]; then
@@ -34,28 +33,20 @@ if [ "$(id -u)" -eq 0 ] && ! "${run_as[@]}" test -x "$program"; then
 fi
 before=$(cat "$data/Luis Garcia.scout")
 
-tb_start "$data" "${run_as[@]}" "$program"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data" "${run_as[@]}" "$program"
+win=$TB_WIN
 tb_click "$win" "${SCOUT_LIST[@]}"
 tb_click_popup trailbook 60 $((12 + 2 * 23)) || tb_fail "the scout list did not drop down"
 win=$(tb_wait_window "Trailbook - Luis Garcia") || tb_fail "choosing Luis Garcia did not load him"
 
 # The message naming the file that could not be saved, then the question.
-dialog() {  # prints the id of a visible Trailbook window that is not the main one
-    local id
-    for id in $(xdotool search --onlyvisible --name "^Trailbook\$" 2>/dev/null); do
-        [ "$id" != "$win" ] && { echo "$id"; return 0; }
-    done
-    return 1
-}
 quit_and_answer() {
     tb_click "$win" "${FILE_MENU[@]}"
     tb_click_open_menu "$win" "${FILE_EXIT[@]}"
-    message=$(tb_until 10 dialog) || tb_fail "no message after a failed save"
+    message=$(tb_wait_message "$win") || tb_fail "no message after a failed save"
     tb_key "$message" Return
     sleep 0.5
-    question=$(tb_until 10 dialog) || tb_fail "no question after the failed save"
+    question=$(tb_wait_message "$win") || tb_fail "no question after the failed save"
     tb_screenshot "$TB_BUILD/tests/desktop/trailbook_readonly_$1.png"
     tb_focus "$question"
     xdotool key --window "$question" "$2"
