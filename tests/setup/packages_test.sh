@@ -31,8 +31,6 @@ cupsd           cups
 Xvfb            xvfb
 xvfb-run        xvfb
 xauth           xauth
-xwininfo        x11-utils
-xprop           x11-utils
 cmake           cmake
 ctest           cmake
 make            make
@@ -64,8 +62,7 @@ shell_commands() {
         my %skip = map { $_ => 1 } qw(if then else elif fi do done while until time in function Q);
         my %noargs = map { $_ => 1 } qw(for case select local export declare readonly unset);
         sub scan {    # one text: quotes become Q, $(...) is read apart
-            my ($t) = @_; my ($out, $i, @stack) = ("", 0);
-            my @subs; my @heredocs;
+            my ($t) = @_; my ($out, $i, @heredocs) = ("", 0);
             while ($i < length $t) {
                 my $c = substr($t, $i, 1); my $two = substr($t, $i, 2);
                 if ($c eq "\\") { $out .= substr($t, $i + 1, 1) eq "\n" ? " " : "Q"; $i += 2; next }
