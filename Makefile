@@ -1,12 +1,13 @@
-# make run  - installs what is missing, builds, and starts Trailbook in a working copy of the
+# make run  - installs what is missing, builds the program, and starts it in a working copy of the
 #             sample data folder demo/ (made when missing, in demo-work/, which git ignores), so
 #             that using it never changes the tracked files; delete demo-work/ to start afresh
-# make test - installs what is missing, builds, and runs every test (the desktop tests under Xvfb)
+# make test - installs what is missing, builds everything, and runs every test (the desktop tests
+#             under Xvfb)
 BUILD ?= build
 JOBS ?= $(shell nproc)
 RUN_FOLDER ?= demo-work
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build program test run clean
 
 all: build
 
@@ -19,10 +20,14 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The program and its help file alone, without the tests and benchmarks.
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target trailbook trailbook_help
+
 test: build
 	scripts/run-tests $(BUILD)
 
-run: build
+run: program
 	@if [ ! -d "$(RUN_FOLDER)" ]; then \
 	  rm -rf "$(RUN_FOLDER).new" && cp -R demo "$(RUN_FOLDER).new" && mv "$(RUN_FOLDER).new" "$(RUN_FOLDER)"; \
 	  echo "Made $(RUN_FOLDER)/, a working copy of demo/"; \

@@ -13,7 +13,8 @@ void PrintTextLines(const AnsiString& title, const TFont& font, const std::vecto
 // Asks the print service for its default printer (EPrinter when there is none).
 AnsiString DefaultPrinterName();
 
-// Starts a program without a shell and without waiting for it.
+// Starts a program without waiting for it, its output thrown away; no shell
+// reads the parameters.
 bool StartProgram(const AnsiString& program, const AnsiString& parameters);
 
 // Shows an HTML file in the one help viewer window; false when it cannot be read.

@@ -5,11 +5,13 @@
 #include "platform/wx/WxSupport.h"
 
 #include <wx/html/htmlwin.h>
+#include <wx/process.h>
 #include <wx/utils.h>
 
 #include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -35,22 +37,61 @@ AnsiString DefaultTextApplication() {
 
 wxWeakRef<wxFrame> helpViewer;
 
-}  // namespace
+// A started program; when it ends, whenEnded gets its exit code.
+class WatchedProgram : public wxProcess {
+public:
+    explicit WatchedProgram(std::function<void(int)> whenEnded) : whenEnded_(std::move(whenEnded)) {}
+    void OnTerminate(int, int status) override {
+        auto whenEnded = std::move(whenEnded_);
+        delete this;
+        whenEnded(status);
+    }
 
-bool StartProgram(const AnsiString& program, const AnsiString& parameters) {
+private:
+    std::function<void(int)> whenEnded_;
+};
+
+// Starts a command without waiting for it. Its output goes to /dev/null: an
+// editor's messages do not belong in the program's console. A shell sets that
+// up and then becomes the command, so the exit code is the command's.
+bool Launch(const std::vector<AnsiString>& command, std::function<void(int)> whenEnded) {
+    std::vector<const char*> argv{"sh", "-c", "exec \"$@\" >/dev/null 2>&1", "sh"};
+    for (const auto& a : command) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+    auto* process = whenEnded ? new WatchedProgram(std::move(whenEnded)) : nullptr;
+    if (wxExecute(argv.data(), wxEXEC_ASYNC, process) > 0) return true;
+    delete process;
+    return false;
+}
+
+EditorChoices ChoicesFor(const AnsiString& program) {
     EditorChoices choices;
-    if (IsNotepad(program) && SplitArguments(parameters).empty()) {
+    if (IsNotepad(program)) {
         choices.desktopEntry = DefaultTextApplication();
         if (const char* v = std::getenv("VISUAL")) choices.visual = v;
         if (const char* e = std::getenv("EDITOR")) choices.editor = e;
     }
     choices.onPath = OnPath;
+    return choices;
+}
+
+}  // namespace
+
+bool StartProgram(const AnsiString& program, const AnsiString& parameters) {
+    EditorChoices choices = ChoicesFor(program);
     std::vector<AnsiString> command = CommandLineFor(program, parameters, choices);
     if (command.empty()) return false;
-    std::vector<const char*> argv;
-    for (const auto& a : command) argv.push_back(a.c_str());
-    argv.push_back(nullptr);
-    return wxExecute(argv.data(), wxEXEC_ASYNC) > 0;
+    if (!IsNotepad(program) || command.front() != "xdg-open") return Launch(command, nullptr);
+    // xdg-open tells only by its exit code that it found nothing to open the
+    // file with (it may run the editor itself until the editor closes); then
+    // the editor is chosen as without xdg-open, and when there is none, the
+    // user gets the message of a Notepad that cannot start.
+    return Launch(command, [program, parameters, choices](int status) mutable {
+        if (status == 0) return;
+        choices.openerFailed = true;
+        std::vector<AnsiString> editor = CommandLineFor(program, parameters, choices);
+        if (editor.empty() || !Launch(editor, nullptr)) ShowMessage("Could not run Notepad!");
+    });
 }
 
 namespace {

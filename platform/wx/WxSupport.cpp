@@ -69,13 +69,19 @@ std::vector<AnsiString> CommandLineFor(const AnsiString& program, const AnsiStri
     // Notepad takes its whole parameter as one file name.
     AnsiString file = Trim(parameters);
     if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
-    if (!file.empty()) return runnable({"xdg-open", file});
+    if (!file.empty() && !choices.openerFailed)
+        if (auto c = runnable({"xdg-open", file}); !c.empty()) return c;
+    auto editor = [&](std::vector<AnsiString> command) {
+        command = runnable(command);
+        if (!command.empty() && !file.empty()) command.push_back(file);
+        return command;
+    };
     if (!choices.desktopEntry.empty())
-        if (auto c = runnable({"gtk-launch", choices.desktopEntry}); !c.empty()) return c;
+        if (auto c = editor({"gtk-launch", choices.desktopEntry}); !c.empty()) return c;
     for (const AnsiString& variable : {choices.visual, choices.editor})
-        if (auto c = runnable(SplitArguments(variable)); !c.empty()) return c;
-    for (const char* editor : {"gedit", "mousepad", "xed", "pluma", "kwrite", "leafpad"})
-        if (auto c = runnable({editor}); !c.empty()) return c;
+        if (auto c = editor(SplitArguments(variable)); !c.empty()) return c;
+    for (const char* known : {"gedit", "mousepad", "xed", "pluma", "kwrite", "leafpad"})
+        if (auto c = editor({known}); !c.empty()) return c;
     return {};
 }
 

@@ -28,11 +28,13 @@ struct EditorChoices {
     AnsiString desktopEntry;                         // xdg-mime's default for text/plain, or ""
     AnsiString visual, editor;                       // $VISUAL and $EDITOR
     std::function<bool(const AnsiString&)> onPath;   // whether a program can be found
+    bool openerFailed = false;                       // xdg-open ran and could not open the file
 };
 
 // The command line that runs program with parameters, Notepad standing for the
-// desktop's text editor (xdg-open with a file; without one the text/plain
-// application, $VISUAL/$EDITOR or a known editor). Empty when nothing can run it.
+// desktop's text editor: xdg-open with a file; without one, or when xdg-open is
+// missing or failed, the text/plain application, $VISUAL/$EDITOR or a known
+// editor, given the file if there is one. Empty when nothing can run it.
 std::vector<AnsiString> CommandLineFor(const AnsiString& program, const AnsiString& parameters,
                                        const EditorChoices& choices);
 

@@ -3,8 +3,9 @@
 #
 #   source "$(dirname "$0")/lib.sh"
 #   tb_init "$@"                       # BUILD_DIR SOURCE_DIR; opens a display when none
-#   tb_start "$folder" "$TB_BUILD/app/trailbook"
-#   win=$(tb_wait_window "Trailbook")
+#   data=$(tb_demo_copy)               # a copy of the sample data folder demo/
+#   tb_start_trailbook "$data"; win=$TB_WIN
+#   tb_start "$folder" PROGRAM [ARGS...]; win=$(tb_wait_window "TITLE")
 #   tb_click "$win" 120 80; tb_type "$win" "Smith"; tb_key "$win" Return
 #   tb_wait_log "$log" "^saved" || tb_fail "not saved"
 #
@@ -17,6 +18,8 @@
 # of the toolkit's libraries (GTK, GDK, GLib, Pango) to its output.
 
 TB_TIMEOUT=${TB_TIMEOUT:-10}
+# The exit code of a test that cannot run here: ctest counts it as skipped.
+TB_SKIP=77
 
 tb_init() {
     TB_BUILD=$(cd "${1:?build folder}" && pwd)
@@ -70,6 +73,25 @@ tb_start() {
     (cd "$folder" && exec "$@") >>"$TB_TMP/program.out" 2>&1 &
     TB_PID=$!
     TB_PIDS+=("$TB_PID")
+}
+
+# tb_demo_copy: copies the sample data folder demo/ into $TB_TMP/data, for a
+# test to work on (demo/ itself never changes), and prints its path.
+tb_demo_copy() {
+    cp -r "$TB_SOURCE/demo" "$TB_TMP/data" && echo "$TB_TMP/data"
+}
+
+# tb_start_trailbook FOLDER [COMMAND...]: starts the program (or COMMAND,
+# such as the program run as another user) in FOLDER and waits for its main
+# window and a second more, for its first layout; the window's id is TB_WIN.
+# Fails the test when the window does not show.
+tb_start_trailbook() {
+    local folder=$1
+    shift
+    [ $# -gt 0 ] || set -- "$TB_BUILD/app/trailbook"
+    tb_start "$folder" "$@"
+    TB_WIN=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
+    sleep 1
 }
 
 # tb_stop: ends the program started last and waits for it.
@@ -137,6 +159,16 @@ tb_find_message() {
         [ "$id" = "$1" ] || { echo "$id"; return 0; }
     done
     return 1
+}
+
+# tb_wait_message_closed MESSAGE [TIMEOUT]: waits until that message box is
+# no longer shown.
+tb_wait_message_closed() {
+    tb_until "${2:-$TB_TIMEOUT}" tb_message_closed "$1"
+}
+
+tb_message_closed() {
+    ! xdotool search --onlyvisible --name "^Trailbook\$" 2>/dev/null | grep -qx "$1"
 }
 
 # tb_focus WIN: raises the window and gives it the keyboard.

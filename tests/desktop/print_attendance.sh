@@ -18,11 +18,9 @@ TOOLS_ATTENDANCE=(250 37)
 BEN_WEEK1=(138 58)
 PRINT_7_WEEKS=(67 647)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+data=$(tb_demo_copy)
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 tb_click "$win" "${TOOLS_MENU[@]}"
 xdotool mousemove --window "$win" "${TOOLS_ATTENDANCE[@]}"

@@ -15,25 +15,10 @@ PRINT_BUTTON=(808 $((621 + MENU)))
 
 # The message box: a second window with the program's title; closed with Return.
 answer_message() {
-    local message="" id i
-    for ((i = 0; i < 100; i++)); do
-        for id in $(xdotool search --onlyvisible --name "^Trailbook\$" 2>/dev/null); do
-            [ "$id" = "$win" ] || message=$id
-        done
-        [ -n "$message" ] && break
-        sleep 0.1
-    done
-    [ -n "$message" ] || tb_fail "no message after Print"
+    local message
+    message=$(tb_wait_message "$win") || tb_fail "no message after Print"
     tb_key "$message" Return
-    tb_wait_gone_id "$message"
-}
-tb_wait_gone_id() {
-    local i
-    for ((i = 0; i < 50; i++)); do
-        xdotool search --onlyvisible --name "^Trailbook\$" 2>/dev/null | grep -qx "$1" || return 0
-        sleep 0.1
-    done
-    tb_fail "the message stayed"
+    tb_wait_message_closed "$message" 5 || tb_fail "the message stayed"
 }
 
 port=$(cups_free_port)
@@ -41,11 +26,9 @@ export CUPS_SERVER=127.0.0.1:$port
 cups_start "$port"
 cups_add_default_printer ReportPrinter
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+data=$(tb_demo_copy)
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 tb_click "$win" "${REPORTS_MENU[@]}"
 tb_click_open_menu "$win" "${TROOP_LIST[@]}"

@@ -21,15 +21,14 @@ first_scout_y=110        # Ben Carter, Eli Novak, Luis Garcia, ... 25 pixels apa
 LIFE_LABEL=(660 150)
 ROW1_DATE=(454 117)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 scout="$data/Luis Garcia.scout"
 export LC_ALL=C  # the date format MM/dd/yyyy
 today=$(date +%m/%d/%Y)
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 2
+tb_start_trailbook "$data"
+win=$TB_WIN
+sleep 1
 
 tb_click "$win" "${SCOUT_LIST[@]}"
 click_open "$win" 150 $((first_scout_y + 2 * 25))

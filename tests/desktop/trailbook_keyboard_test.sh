@@ -20,8 +20,7 @@ TABS_TO_NOTES=16
 TABS_TO_NEW_NAME=4
 EDITOR_STOPS=19
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 scout="$data/Ben Carter.scout"
 export LC_ALL=C
 
@@ -50,9 +49,8 @@ menu() { # menu WIN RIGHTS DOWNS
     sleep 0.5
 }
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 # Edit > Edit Requirements (only before a scout is loaded); a new catalog by
 # keys, twice, a whole round apart.
@@ -70,9 +68,8 @@ for name in Knots Rope; do
 done
 tb_stop
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show again"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 tabs "$win" $TABS_TO_SCOUT_LIST
 tb_key "$win" alt+Down

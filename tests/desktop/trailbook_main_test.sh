@@ -12,13 +12,11 @@ FILE_EXIT=(50 137)
 HELP_MENU=(266 12)
 HELP_ABOUT=(290 62)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 before=$(cd "$data" && find . -type f -exec md5sum {} + | sort)
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 shot="$TB_BUILD/tests/desktop/trailbook_main.png"
 tb_screenshot "$shot"
 tb_not_blank "$shot" || tb_fail "the screen is blank"

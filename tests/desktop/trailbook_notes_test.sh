@@ -14,8 +14,7 @@ TOOLS_MENU=(220 12)
 TOOLS_GENERAL_NOTES=(260 87)
 TOOLS_NOTEPAD=(260 112)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 rm -f "$data/GeneralNotes.txt"
 
 # The stand-in editor and the desktop's choice of it for plain text.
@@ -23,6 +22,7 @@ editor_log="$TB_TMP/editor.log"
 mkdir -p "$TB_TMP/xdg/config" "$TB_TMP/xdg/data/applications"
 cat >"$TB_TMP/editor.sh" <<EOF
 #!/bin/sh
+echo "the editor's own output" >&2; echo "the editor's own output"
 { echo "started in \$(pwd)"; for a in "\$@"; do echo "file \$a"; done; echo "end"; } >>"$editor_log"
 EOF
 chmod +x "$TB_TMP/editor.sh"
@@ -37,21 +37,19 @@ printf '[Default Applications]\ntext/plain=tb-recorder.desktop\n' >"$TB_TMP/xdg/
 export XDG_CONFIG_HOME="$TB_TMP/xdg/config" XDG_DATA_HOME="$TB_TMP/xdg/data"
 unset XDG_CURRENT_DESKTOP VISUAL EDITOR
 
-# A message box of the program: a second visible window titled Trailbook.
-wait_message() {
-    local id i
-    for ((i = 0; i < 100; i++)); do
-        for id in $(xdotool search --onlyvisible --name "^Trailbook\$"); do
-            [ "$id" = "$win" ] || { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    return 1
-}
+# xdg-open, which fails while $TB_TMP/opener-fails exists.
+xdg_open=$(command -v xdg-open) || tb_fail "no xdg-open"
+mkdir "$TB_TMP/bin"
+cat >"$TB_TMP/bin/xdg-open" <<EOF
+#!/bin/sh
+[ -e "$TB_TMP/opener-fails" ] && { echo failed >>"$TB_TMP/opener.log"; exit 4; }
+exec "$xdg_open" "\$@"
+EOF
+chmod +x "$TB_TMP/bin/xdg-open"
+export PATH="$TB_TMP/bin:$PATH"
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 # General Notes: the file is created and opened in the editor.
 tb_click "$win" "${TOOLS_MENU[@]}"
@@ -61,6 +59,16 @@ tb_wait_log "$editor_log" "^end" || tb_fail "General Notes did not start the tex
 [ "$(wc -c <"$data/GeneralNotes.txt")" -eq 13 ] || tb_fail "GeneralNotes.txt is not 13 bytes"
 grep -qx "started in $data" "$editor_log" || tb_fail "the editor did not start in the data folder"
 grep -Eqx "file ($data/)?GeneralNotes.txt" "$editor_log" || tb_fail "the editor was not given GeneralNotes.txt"
+
+# When xdg-open fails, the desktop's text editor gets the file all the same.
+touch "$TB_TMP/opener-fails"
+: >"$editor_log"
+tb_click "$win" "${TOOLS_MENU[@]}"
+tb_click_open_menu "$win" "${TOOLS_GENERAL_NOTES[@]}"
+tb_wait_log "$editor_log" "^end" || tb_fail "General Notes did not start the text editor when xdg-open failed"
+grep -qx failed "$TB_TMP/opener.log" || tb_fail "xdg-open was not tried first"
+grep -Eqx "file ($data/)?GeneralNotes.txt" "$editor_log" || tb_fail "the editor was not given GeneralNotes.txt after xdg-open failed"
+rm "$TB_TMP/opener-fails"
 
 # Notepad: the editor with no file; the notes file is left as it is.
 echo "Court of honor in June" >>"$data/GeneralNotes.txt"
@@ -75,12 +83,11 @@ tb_wait_log "$editor_log" "^end" || tb_fail "Notepad did not start the text edit
 # Backup: exactly the data files, byte for byte.
 tb_click "$win" "${FILE_MENU[@]}"
 tb_click_open_menu "$win" "${FILE_BACKUP[@]}"
-message=$(wait_message) || tb_fail "no message after Backup"
+message=$(tb_wait_message "$win") || tb_fail "no message after Backup"
 sleep 0.5
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_backup.png"
 tb_key "$message" Return
-tb_wait_gone_id() { ! xdotool search --onlyvisible --name "^Trailbook\$" | grep -qx "$message"; }
-tb_until 10 tb_wait_gone_id || tb_fail "the Backed Up! message stayed"
+tb_wait_message_closed "$message" || tb_fail "the Backed Up! message stayed"
 
 [ -d "$data/TBKP" ] || tb_fail "no TBKP folder"
 expected=$(cd "$data" && ls -A | grep -Ei '\.(mb|rank|other|scout|nts)$|^(counselors|generalnotes)\.txt$' | sort)
@@ -93,4 +100,5 @@ while IFS= read -r name; do
 done <<<"$actual"
 
 tb_stop
+! grep -q "the editor's own output" "$TB_TMP/program.out" || tb_fail "the editor's output went into the program's console"
 echo "PASS"

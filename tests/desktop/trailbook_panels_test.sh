@@ -13,8 +13,7 @@ LIFE_LABEL=(660 150)
 BADGES_IN_PROGRESS=(724 278)
 PAGE=(8 33 574 604)      # the scout page, or the sheet in its place: x y width height
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 
 # page FILE: a screenshot of the left part of the window, taken with the
 # pointer on the "Reqs" button, away from the fields that show a hint.
@@ -29,9 +28,8 @@ page() {
 # same A B: the two pictures differ in a few pixels at most (a focus frame).
 same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" -lt 2000 ]; }
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 tb_click "$win" "${SCOUT_LIST[@]}"
 xdotool mousemove --window "$win" 150 $((first_scout_y + 2 * 25)) click 1
 tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Garcia did not load him"

@@ -10,8 +10,7 @@ tb_init "$@"
 SCOUT_LIST=(317 83)
 TOMMY_ROW=4
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 two_halves() {  # two_halves FILE HALF_SIZE
     convert -size "$2x$2" xc:magenta -size "$2x$2" xc:cyan +append -quality 90 "$1"
 }
@@ -36,9 +35,8 @@ show_picture() {
     echo "$(box "$shot" magenta) $(box "$shot" cyan)"
 }
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 read -r small_left small_right <<<"$(show_picture "$TB_TMP/small.jpg" small)"
 read -r large_left large_right <<<"$(show_picture "$TB_TMP/large.jpg" large)"

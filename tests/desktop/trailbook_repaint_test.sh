@@ -14,8 +14,7 @@ if [ ! -x "$bench" ]; then
     echo "window_bench is not built (TRAILBOOK_BENCHMARKS off): nothing to check"
     exit 0
 fi
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 
 (cd "$data" && "$bench" repaints 3 3) >>"$TB_TMP/program.out" 2>&1
 status=$?

@@ -19,11 +19,9 @@ CLOSE_BUTTON=(891 $((621 + MENU)))
 REPORT_AREA=900x560+20+40
 
 shots="$TB_BUILD/tests/desktop"
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+data=$(tb_demo_copy)
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 tb_click "$win" "${SCOUT_LIST[@]}"
 tb_click_open_menu "$win" "${LUIS[@]}"

@@ -11,12 +11,10 @@ tb_init "$@"
 
 MENU=25  # the menu bar above the client area
 shots="$TB_BUILD/tests/desktop"
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 # "LEFT TOP RIGHT BOTTOM" of the dark blue captions, relative to the client area.
 caption_box() {

@@ -40,11 +40,10 @@ probe_screen() {
 # notes panel at 8, 8) and the window's outer size, in device pixels; SCALE
 # device pixels per designed pixel, in hundredths.
 trailbook_banner() {
-    local scale=$1 data="$TB_TMP/data" win x y w h
-    cp -r "$TB_SOURCE/demo" "$data"
-    tb_start "$data" "$TB_BUILD/app/trailbook"
-    win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-    sleep 1
+    local scale=$1 data win x y w h
+    data=$(tb_demo_copy)
+    tb_start_trailbook "$data"
+    win=$TB_WIN
     tb_screenshot "$TB_TMP/shot.png"
     read -r x y w h <<<"$(tb_geometry "$win")"
     # The menu bar's height: the window less the designed client area.

@@ -17,12 +17,10 @@ FILE_MENU=(18 12)
 FILE_NEW=(50 37)
 FILE_EXIT=(50 137)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 # Luis Garcia, the third item.
 tb_click "$win" "${SCOUT_LIST[@]}"

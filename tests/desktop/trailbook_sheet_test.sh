@@ -30,16 +30,15 @@ POS_TEXT=(834 446)
 POS_ADD=(643 616)
 PICK_LIST=(360 40)       # the drop-down button of the pick dialog's names
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 scout="$data/Luis Garcia.scout"
 # The C locale fixes the date format (MM/dd/yyyy) and a calendar week starting on Sunday.
 export LC_ALL=C
 today=$(date +%m/%d/%Y)
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 2
+tb_start_trailbook "$data"
+win=$TB_WIN
+sleep 1
 
 tb_click "$win" "${EDIT_MENU[@]}"
 click_open "$win" "${EDIT_REQUIREMENTS[@]}"

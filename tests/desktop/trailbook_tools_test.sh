@@ -32,13 +32,11 @@ COUNSELORS_SAVE=(858 640)
 BEN_WEEK1=(138 58)
 ATTENDANCE_SAVE=(870 647)
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
+data=$(tb_demo_copy)
 shots="$TB_BUILD/tests/desktop"
 
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$data"
+win=$TB_WIN
 
 # ---- the counselor list
 tb_click "$win" "${TOOLS_MENU[@]}"

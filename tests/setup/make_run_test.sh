@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # `make run` starts the program in a working copy of demo/, made when missing
-# and kept afterwards, and never changes the tracked demo/. The build is taken
-# as done (make -o build), and a stand-in program records where it ran and
-# changes a scout file there, as a leader's save would.
+# and kept afterwards, and never changes the tracked demo/; it builds the
+# program alone, not the tests. The build is taken as done (make -o program),
+# and a stand-in program records where it ran and changes a scout file there,
+# as a leader's save would.
 set -euo pipefail
 source_dir=$2
 tmp=$(mktemp -d)
@@ -17,7 +18,7 @@ chmod +x "$tmp/build/app/trailbook"
 before=$(cat "$source_dir/demo/Tommy Adams.scout")
 export RAN="$tmp/ran"
 for run in 1 2; do
-  make -s -C "$source_dir" -o build run BUILD="$tmp/build" RUN_FOLDER="$tmp/work" >/dev/null
+  make -s -C "$source_dir" -o program run BUILD="$tmp/build" RUN_FOLDER="$tmp/work" >/dev/null
 done
 [ "$(sort -u "$RAN")" = "$tmp/work" ] || { cat "$RAN"; echo "FAIL: not run in the working copy"; exit 1; }
 [ "$(cat "$source_dir/demo/Tommy Adams.scout")" = "$before" ] || { echo "FAIL: demo/ was changed"; exit 1; }
@@ -27,4 +28,7 @@ done
 if git -C "$source_dir" rev-parse --git-dir >/dev/null 2>&1; then
   git -C "$source_dir" check-ignore -q demo-work/x.scout || { echo "FAIL: demo-work/ is not ignored"; exit 1; }
 fi
+builds=$(make -n -C "$source_dir" -o configure run BUILD="$tmp/build" JOBS=4 RUN_FOLDER="$tmp/work" | grep -e "--build")
+[ "$builds" = "cmake --build $tmp/build -j 4 --target trailbook trailbook_help" ] ||
+  { echo "$builds"; echo "FAIL: make run does not build the program alone"; exit 1; }
 echo "make run works in a working copy"

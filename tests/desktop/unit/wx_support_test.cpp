@@ -68,6 +68,28 @@ TEST(CommandLineFor, NotepadAloneStartsTheTextEditor) {
     EXPECT_TRUE(CommandLineFor("Notepad.exe", "", Installed({})).empty());
 }
 
+TEST(CommandLineFor, NotepadWithAFileFallsBackToTheTextEditorWithoutXdgOpen) {
+    using V = std::vector<AnsiString>;
+    EditorChoices c = Installed({"gtk-launch", "vi", "mousepad"});  // no xdg-open
+    c.desktopEntry = "org.gnome.gedit.desktop";
+    c.visual = "vi -R";
+    EXPECT_EQ(CommandLineFor("Notepad.exe", "\"Troop notes.txt\"", c),
+              (V{"gtk-launch", "org.gnome.gedit.desktop", "Troop notes.txt"}));
+    c.desktopEntry.clear();
+    EXPECT_EQ(CommandLineFor("Notepad.exe", "GeneralNotes.txt", c), (V{"vi", "-R", "GeneralNotes.txt"}));
+    c.visual.clear();
+    EXPECT_EQ(CommandLineFor("Notepad.exe", "GeneralNotes.txt", c), (V{"mousepad", "GeneralNotes.txt"}));
+
+    // xdg-open is there but could not open the file: the same choices.
+    c = Installed({"xdg-open", "gtk-launch"});
+    c.desktopEntry = "org.gnome.gedit.desktop";
+    c.openerFailed = true;
+    EXPECT_EQ(CommandLineFor("Notepad.exe", "GeneralNotes.txt", c),
+              (V{"gtk-launch", "org.gnome.gedit.desktop", "GeneralNotes.txt"}));
+    c.desktopEntry.clear();
+    EXPECT_TRUE(CommandLineFor("Notepad.exe", "GeneralNotes.txt", c).empty());
+}
+
 TEST(CommandLineFor, OtherProgramsRunAsTheyAreNamed) {
     EditorChoices c = Installed({"xcalc", "/opt/tool"});
     EXPECT_EQ(CommandLineFor("xcalc", "", c), std::vector<AnsiString>{"xcalc"});
