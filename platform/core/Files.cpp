@@ -396,6 +396,10 @@ bool WholeFileReader::Read(const AnsiString& fileName) {
         }
         if (n == 0) return true;
         size_ += static_cast<size_t>(n);
+        // The size that the open told is read: the read that would only find
+        // the end is spared. (A file of told size 0, as in /proc, is read to
+        // its end; one that grows meanwhile is read as it was when opened.)
+        if (info.st_size > 0 && size_ == static_cast<size_t>(info.st_size)) return true;
     }
 }
 
