@@ -61,9 +61,17 @@ void TForm1::Backup1Click(TObject*) {
     // The message loop runs between the copies: a second Backup chosen
     // meanwhile would copy the same files over the first one's.
     if (BackupRunning) return;
+    // A data folder deleted while the program runs has no path any more; its
+    // backup folder would be made at the root of the file system.
     const AnsiString dataFolder = GetCurrentDir();
-    const AnsiString backupFolder = NativePath(dataFolder + "\\TBKP");
-    if (!DirectoryExists(backupFolder) && !CreateDir(backupFolder)) {
+    if (dataFolder.empty()) {
+        ShowMessage("Cannot back up: the data folder cannot be found!");
+        return;
+    }
+    // The data folder's path is the platform's, and may hold a "\" in a
+    // folder's name: the paths below are joined with the platform's "/".
+    const AnsiString backupFolder = dataFolder + "/TBKP";
+    if (!DirectoryExistsAsIs(backupFolder) && !CreateDirAsIs(backupFolder)) {
         ShowMessage("Cannot create backup directory " + backupFolder);
         return;
     }
@@ -72,12 +80,18 @@ void TForm1::Backup1Click(TObject*) {
 
 void TForm1::CopyDataFilesToBackup(const AnsiString& dataFolder) {
     FlagWhileRunning running(BackupRunning);
-    const AnsiString backupFolder = NativePath(dataFolder + "\\TBKP");
+    const AnsiString backupFolder = dataFolder + "/TBKP";
+    RemoveStaleTemporaries(backupFolder);  // left by a backup that was killed
+    std::vector<AnsiString> names;
+    if (!ListEntries(dataFolder, names)) {
+        ShowMessage("Cannot back up: the data folder " + dataFolder + " cannot be read!");
+        return;
+    }
     int failed = 0;
-    for (const AnsiString& name : ListEntries(dataFolder)) {
+    for (const AnsiString& name : names) {
         if (!InBackupSet(name)) continue;
-        const AnsiString source = NativePath(dataFolder + "\\" + name);
-        const AnsiString target = NativePath(backupFolder + "\\" + name);
+        const AnsiString source = dataFolder + "/" + name;
+        const AnsiString target = backupFolder + "/" + name;
         if (!CopyFileStream(source, target)) {
             ShowMessage(source + " didn't copy to " + target + "!");
             ++failed;

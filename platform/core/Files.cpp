@@ -43,17 +43,37 @@ struct FdCloser {
     }
 };
 
+// errno of a path that opens but names no regular file and no folder (a
+// pipe, a device, a socket): what read() gives for an unsuitable object.
+constexpr int NotRegularFile = EINVAL;
+
+// Opens a file for reading, a regular file only, with info filled in. The
+// open never waits (O_NONBLOCK: a pipe with no writer would block it forever)
+// and the check is made on the open descriptor, with no second look-up of the
+// path. -1 on failure with errno set: EISDIR for a folder, NotRegularFile for
+// anything else that is no regular file.
+int OpenRegularFile(const AnsiString& path, struct stat& info) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    const bool known = ::fstat(fd, &info) == 0;
+    if (known && S_ISREG(info.st_mode)) return fd;
+    const int error = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : NotRegularFile;
+    ::close(fd);
+    errno = error;
+    return -1;
+}
+
 // Reads a whole file into bytes, whose storage is reused; on failure returns
 // false with errno set and bytes empty.
 bool ReadNative(const AnsiString& path, std::string& bytes) {
     bytes.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    int fd = OpenRegularFile(path, info);
     if (fd < 0) return false;
     FdCloser closer{fd};
     // The size known beforehand is only a first guess: the file may grow or
     // shrink while it is read.
-    struct stat info;
-    size_t room = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<size_t>(info.st_size) + 1 : 65536;
+    size_t room = static_cast<size_t>(info.st_size) + 1;
     size_t size = 0;
     for (;;) {
         if (bytes.size() < size + 1) bytes.resize(std::max(room, 2 * bytes.size()));
@@ -163,6 +183,21 @@ bool CopyBytes(int from, int to) {
     }
 }
 
+// The file that a write of path lands in: the end of a chain of links, so
+// that a link stays a link and the file it names gets the new content; path
+// itself when it is no link. "" for a chain too long to be followed (a loop).
+AnsiString LinkedFile(const AnsiString& path) {
+    AnsiString file = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        const std::filesystem::path next = std::filesystem::read_symlink(file, error);
+        if (error) return file;  // no link (or nothing there): written where it is
+        // A relative link is relative to the folder of the link itself.
+        file = next.is_absolute() ? next.string() : (std::filesystem::path(file).parent_path() / next).string();
+    }
+    return AnsiString();
+}
+
 [[noreturn]] void ThrowCreateError(const AnsiString& fileName, int error) {
     throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(error));
 }
@@ -208,15 +243,16 @@ bool DeleteFile(const AnsiString& fileName) {
     return !ChangeRefused(path) && ::unlink(path.c_str()) == 0;
 }
 
-bool DirectoryExists(const AnsiString& dir) {
+bool DirectoryExists(const AnsiString& dir) { return DirectoryExistsAsIs(NativePath(dir)); }
+
+bool CreateDir(const AnsiString& dir) { return CreateDirAsIs(NativePath(dir)); }
+
+bool DirectoryExistsAsIs(const AnsiString& path) {
     struct stat info;
-    return StatPath(dir, info) && S_ISDIR(info.st_mode);
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool CreateDir(const AnsiString& dir) {
-    const AnsiString path = NativePath(dir);
-    return !ChangeRefused(path) && ::mkdir(path.c_str(), 0777) == 0;
-}
+bool CreateDirAsIs(const AnsiString& path) { return !ChangeRefused(path) && ::mkdir(path.c_str(), 0777) == 0; }
 
 AnsiString GetCurrentDir() {
     std::string buffer(4096, '\0');
@@ -284,16 +320,26 @@ std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir)
     return names;
 }
 
-std::vector<AnsiString> ListEntries(const AnsiString& dir) {
-    std::vector<AnsiString> names;
-    DIR* handle = ::opendir(NativePath(dir).c_str());
-    if (!handle) return names;
+bool ListEntries(const AnsiString& dir, std::vector<AnsiString>& names) {
+    names.clear();
+    DIR* handle = ::opendir(dir.c_str());
+    if (!handle) return false;
+    // readdir gives no entry at the end and on an error alike; errno tells them apart.
+    errno = 0;
     while (const dirent* entry = ::readdir(handle)) {
         AnsiString name = entry->d_name;
         if (name != "." && name != "..") names.push_back(name);
     }
+    const bool complete = errno == 0;
     ::closedir(handle);
+    if (!complete) names.clear();
     SortNames(names);
+    return complete;
+}
+
+std::vector<AnsiString> ListEntries(const AnsiString& dir) {
+    std::vector<AnsiString> names;
+    ListEntries(dir, names);
     return names;
 }
 
@@ -301,13 +347,21 @@ bool ReadWholeFile(const AnsiString& fileName, std::string& bytes) { return Read
 
 std::string ReadWholeFileOrThrow(const AnsiString& fileName) {
     std::string bytes;
-    if (!ReadNative(NativePath(fileName), bytes))
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
+    if (!ReadNative(NativePath(fileName), bytes)) {
+        const int error = errno;
+        throw EFOpenError("Cannot open file \"" + fileName + "\". " +
+                          (error == NotRegularFile ? "Not a regular file" : std::strerror(error)));
+    }
     return bytes;
 }
 
 void WriteWholeFile(const AnsiString& fileName, const std::string& bytes) {
-    const AnsiString target = NativePath(fileName);
+    const AnsiString target = LinkedFile(NativePath(fileName));
+    if (target.empty()) ThrowCreateError(fileName, ELOOP);
+    // A file that the user may not write is not replaced behind its back
+    // (whoever may write anything, root, is not refused).
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        ThrowCreateError(fileName, errno);
     // Keep the permissions of a file that is being replaced.
     struct stat old;
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -321,7 +375,8 @@ void WriteWholeFile(const AnsiString& fileName, const std::string& bytes) {
 
 bool WholeFileReader::Read(const AnsiString& fileName) {
     size_ = 0;
-    int fd = ::open(NativePath(fileName).c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info;
+    int fd = OpenRegularFile(NativePath(fileName), info);
     if (fd < 0) return false;
     FdCloser closer{fd};
     for (;;) {
@@ -341,6 +396,10 @@ bool WholeFileReader::Read(const AnsiString& fileName) {
         }
         if (n == 0) return true;
         size_ += static_cast<size_t>(n);
+        // The size that the open told is read: the read that would only find
+        // the end is spared. (A file of told size 0, as in /proc, is read to
+        // its end; one that grows meanwhile is read as it was when opened.)
+        if (info.st_size > 0 && size_ == static_cast<size_t>(info.st_size)) return true;
     }
 }
 
@@ -359,13 +418,11 @@ bool WriteWholeFileIfChanged(const AnsiString& fileName, const std::string& byte
 void CopyWholeFile(const AnsiString& from, const AnsiString& to) { WriteWholeFile(to, ReadWholeFileOrThrow(from)); }
 
 CopyOutcome CopyFileReplacing(const AnsiString& from, const AnsiString& to) {
-    // O_NONBLOCK: opening a pipe or device must not wait; only a regular file is copied.
-    int source = ::open(NativePath(from).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info;
+    int source = OpenRegularFile(from, info);
     if (source < 0) return CopyOutcome::SourceUnreadable;
     FdCloser closer{source};
-    struct stat info;
-    if (::fstat(source, &info) != 0 || !S_ISREG(info.st_mode)) return CopyOutcome::SourceUnreadable;
-    switch (ReplaceThroughTemporary(NativePath(to), [&](int fd) { return CopyBytes(source, fd); })) {
+    switch (ReplaceThroughTemporary(to, [&](int fd) { return CopyBytes(source, fd); })) {
         case ReplaceStage::None: return CopyOutcome::Copied;
         case ReplaceStage::Fill: return CopyOutcome::CopyFailed;
         default: return CopyOutcome::TargetUncreatable;
@@ -374,7 +431,8 @@ CopyOutcome CopyFileReplacing(const AnsiString& from, const AnsiString& to) {
 
 void RemoveStaleTemporaries(const AnsiString& dir) {
     const AnsiString marker = ".~tmp";
-    for (const AnsiString& name : ListFiles("*" + marker + "*", dir)) {
+    for (const AnsiString& name : ListEntries(dir)) {
+        if (name.find(marker) == AnsiString::npos) continue;
         // The digits after the last marker, up to a "-" and more digits, are the writer's process.
         size_t digits = name.rfind(marker) + marker.size();
         size_t dash = name.find('-', digits);
@@ -384,7 +442,7 @@ void RemoveStaleTemporaries(const AnsiString& dir) {
         const pid_t pid = static_cast<pid_t>(std::stol(name.substr(digits, dash - digits)));
         // A process of that number that runs (or that may not be asked) may be writing it still.
         if (pid <= 0 || (pid != ::getpid() && (::kill(pid, 0) == 0 || errno != ESRCH))) continue;
-        ::unlink((NativePath(dir) + "/" + name).c_str());
+        ::unlink((dir + "/" + name).c_str());
     }
 }
 

@@ -1,5 +1,7 @@
 // Files of the data folder (the current directory). Paths written with "\"
-// use the platform's separator.
+// use the platform's separator. A path that the platform itself gave
+// (GetCurrentDir, a listed name) may hold a "\" as part of a name: the
+// functions marked "as is" take such a path unchanged.
 #ifndef TRAILBOOK_PLATFORM_FILES_H
 #define TRAILBOOK_PLATFORM_FILES_H
 
@@ -18,6 +20,8 @@ bool FileExists(const AnsiString& fileName);
 bool DeleteFile(const AnsiString& fileName);
 bool DirectoryExists(const AnsiString& dir);
 bool CreateDir(const AnsiString& dir);
+bool DirectoryExistsAsIs(const AnsiString& path);
+bool CreateDirAsIs(const AnsiString& path);
 AnsiString GetCurrentDir();
 // The folder of the running program's own file; "" when it cannot be told.
 AnsiString ProgramFolder();
@@ -27,19 +31,26 @@ bool SetCurrentDir(const AnsiString& dir);
 // letters compared without regard to case), sorted case-insensitively, so
 // the order is stable from run to run.
 std::vector<AnsiString> ListFiles(const AnsiString& mask, const AnsiString& dir = ".");
-// Names of every entry of dir (files, folders and the rest; "." and ".."
-// left out), sorted as ListFiles sorts them; empty when dir cannot be read.
+// Names of every entry of dir, as is (files, folders and the rest; "." and
+// ".." left out), sorted as ListFiles sorts them; false (no names) when dir
+// cannot be read to its end.
+bool ListEntries(const AnsiString& dir, std::vector<AnsiString>& names);
+// The same, empty when dir cannot be read.
 std::vector<AnsiString> ListEntries(const AnsiString& dir = ".");
 bool MatchesMask(const AnsiString& name, const AnsiString& mask);
 
-// Whole-file helpers. ReadWholeFile reads into bytes, reusing its storage, and
-// returns false (bytes empty) when the file cannot be read.
+// Whole-file helpers. Every read opens regular files only and never waits: a
+// folder, a pipe or a device counts as a file that cannot be read.
+// ReadWholeFile reads into bytes, reusing its storage, and returns false
+// (bytes empty) when the file cannot be read.
 bool ReadWholeFile(const AnsiString& fileName, std::string& bytes);
 // The same, but a file that cannot be read throws EFOpenError
 // "Cannot open file "name". reason".
 std::string ReadWholeFileOrThrow(const AnsiString& fileName);
 // Writes bytes to a temporary file in the same folder and renames it over
 // fileName, so a failed or interrupted write never leaves a half-written file.
+// A link is written through (the temporary file goes beside the file it
+// names), and a file that the user may not write is refused, not replaced.
 // Throws EFCreateError "Cannot create file "name". reason" on failure.
 void WriteWholeFile(const AnsiString& fileName, const std::string& bytes);
 // Reads whole files one after another into one buffer that is kept and grown
@@ -62,9 +73,10 @@ bool WriteWholeFileIfChanged(const AnsiString& fileName, const std::string& byte
 void CopyWholeFile(const AnsiString& from, const AnsiString& to);
 
 // Copies the bytes of the regular file from into a new temporary file beside
-// to and renames it over to, so a failure at any step leaves to as it was and
-// no temporary file behind; a link named to is replaced, never followed. The
-// copy is not forced to disk (a backup copies many files at the speed of cp).
+// to and renames it over to (both paths as is), so a failure at any step
+// leaves to as it was and no temporary file behind; a link named to is
+// replaced, never followed. The copy is not forced to disk (a backup copies
+// many files at the speed of cp).
 enum class CopyOutcome {
     Copied,
     SourceUnreadable,   // from cannot be opened, or is no regular file
@@ -74,7 +86,7 @@ enum class CopyOutcome {
 CopyOutcome CopyFileReplacing(const AnsiString& from, const AnsiString& to);
 
 // Temporary files that a write left behind when its process was killed
-// ("<file>.~tmp<pid>-<n>" in dir) are deleted when no process of that number
+// ("<file>.~tmp<pid>-<n>" in dir, as is) are deleted when no process of that number
 // runs any more; those of running processes stay.
 void RemoveStaleTemporaries(const AnsiString& dir = ".");
 

@@ -1,5 +1,8 @@
 // Loading a scout: personal fields, rank marks, award lists, and the files
 // that are missing or cannot be read.
+#include <sys/stat.h>
+
+#include "platform/testing/InChild.h"
 #include "records/FieldRules.h"
 #include "records/tests/WindowFixture.h"
 
@@ -125,6 +128,16 @@ TEST_F(Loading, AScoutFileThatCannotBeReadLeavesNoScoutLoaded) {
     f->Save1Click(nullptr);
     EXPECT_FALSE(FileExists("Gone.scout"));
     EXPECT_TRUE(Contains(FileLines("Ann.scout"), "   <Troop>5</Troop>"));  // saved when it was left
+}
+
+TEST_F(Loading, ANameWhoseScoutFileIsAPipeIsNotWaitedFor) {
+    ASSERT_EQ(::mkfifo("Pipe.scout", 0600), 0);
+    // Loaded in a child: a read that waits for a writer to the pipe would never end.
+    const std::string outcome = InChild(10, [&] {
+        Load("Pipe");
+        return f->CurrentScout.empty() && desktop().Messages == std::vector<AnsiString>{"Could not read Pipe.scout"};
+    });
+    EXPECT_EQ(outcome, "");
 }
 
 TEST_F(Loading, AScoutWhoseNotesCannotBeSavedStaysLoadedAndShown) {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/testing/InChild.h"
 #include "platform/testing/TinyFileLimit.h"
 #include "records/tests/WindowFixture.h"
 
@@ -165,6 +166,53 @@ TEST_F(Backup, ALinkInTheBackupFolderIsReplacedNeverFollowed) {
         EXPECT_EQ(ReadFile(InBackup(name)), ReadFile(name)) << name;
     }
     EXPECT_EQ(desktop().Messages, (std::vector<AnsiString>{"Backed Up!"}));
+}
+
+TEST_F(Backup, ADataFolderThatCannotBeListedIsReportedNeverBackedUp) {
+    WriteFile("Joe.scout", "Joe");
+    f->CopyDataFilesToBackup(Data() + "/gone");
+    EXPECT_EQ(desktop().Messages,
+              (std::vector<AnsiString>{"Cannot back up: the data folder " + Data() + "/gone cannot be read!"}));
+
+    // The data folder is deleted while the program runs: it has no path any
+    // more, and no backup folder is made at the root of the file system.
+    const bool rootHadOne = fs::exists("/TBKP");
+    fs::create_directory("deleted");
+    ASSERT_EQ(::chdir("deleted"), 0);
+    fs::remove(Data() + "/deleted");
+    f->Backup1Click(nullptr);
+    ASSERT_EQ(::chdir(Data().c_str()), 0);
+    if (!rootHadOne && fs::exists("/TBKP")) {
+        fs::remove("/TBKP");
+        ADD_FAILURE() << "a backup folder was made at the root";
+    }
+    EXPECT_EQ(desktop().Messages.back(), "Cannot back up: the data folder cannot be found!");
+    EXPECT_EQ(desktop().Messages.size(), 2u);
+}
+
+TEST_F(Backup, ABackslashInTheDataFolderNameIsPartOfTheName) {
+    const AnsiString troop = Data() + "/my\\troop";
+    fs::create_directory(troop);
+    ASSERT_EQ(::chdir(troop.c_str()), 0);
+    WriteFile("Joe.scout", "Joe");
+    f->Backup1Click(nullptr);
+    ASSERT_EQ(::chdir(Data().c_str()), 0);
+
+    EXPECT_EQ(ReadFile(troop + "/TBKP/Joe.scout"), "Joe");
+    EXPECT_FALSE(fs::exists(Data() + "/my"));
+    EXPECT_EQ(desktop().Messages, (std::vector<AnsiString>{"Backed Up!"}));
+}
+
+TEST_F(Backup, TemporariesOfAKilledBackupAreRemovedWhenTheNextStarts) {
+    pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);  // the killed backup's process number runs nothing now
+    fs::create_directory("TBKP");
+    WriteFile("TBKP/Joe.scout.~tmp" + std::to_string(child) + "-0", "half a copy");
+    WriteFile("Joe.scout", "Joe");
+    f->Backup1Click(nullptr);
+    EXPECT_EQ(Names(InBackup("")), (std::vector<AnsiString>{"Joe.scout"}));
 }
 
 TEST_F(Backup, ABackupFolderThatCannotBeCreatedStopsBeforeAnyCopy) {

@@ -8,6 +8,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Files.h"
+#include "platform/testing/InChild.h"
 #include "platform/testing/TinyFileLimit.h"
 #include "platform/tests/core/TempFolder.h"
 
@@ -76,6 +77,78 @@ TEST(Files, AReadOnlyFolderRefusesTheWrite) {
     ExpectCreateErrorNaming(target, "new");
     ::chmod(folder.Path().c_str(), 0755);
     EXPECT_EQ(TempFolder::Read(target), "old");
+}
+
+TEST(Files, AFileTheUserMayNotWriteIsRefusedAndRootIsNot) {
+    TempFolder folder;
+    const std::string target = folder / "Smith.scout";
+    TempFolder::Write(target, "old");
+    ::chmod(target.c_str(), 0444);
+    // The folder lets anyone in, so that only the file's own mode stands in the way.
+    ::chmod(folder.Path().c_str(), 0777);
+    const bool root = ::geteuid() == 0;
+    if (root && InChild(10, [] { return ::setuid(65534) == 0; }) != "")
+        GTEST_SKIP() << "root cannot become another user here";
+    const std::string outcome = InChild(10, [&] {
+        if (root && ::setuid(65534) != 0) return false;  // as "nobody"
+        try {
+            WriteWholeFile(target, "new");
+            return false;
+        } catch (const EFCreateError& e) {
+            return e.Message() == "Cannot create file \"" + target + "\". Permission denied";
+        }
+    });
+    EXPECT_EQ(outcome, "") << "the write of a read-only file, as a user who is not root";
+    EXPECT_EQ(TempFolder::Read(target), "old");
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"Smith.scout"}));
+    if (root) {
+        WriteWholeFile(target, "new");  // root may write anything, as any program of root's may
+        EXPECT_EQ(TempFolder::Read(target), "new");
+    }
+}
+
+TEST(Files, ALinkIsWrittenThroughAndStaysALink) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "real");
+    TempFolder::Write(folder / "real/Smith.scout", "old");
+    ::chmod((folder / "real/Smith.scout").c_str(), 0640);
+    std::filesystem::create_symlink("real/Smith.scout", folder / "Smith.scout");  // relative to the link's folder
+    std::filesystem::create_symlink("Smith.scout", folder / "Jones.scout");        // a link to a link
+
+    WriteWholeFile(folder / "Jones.scout", "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "Jones.scout"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "Smith.scout"));
+    EXPECT_EQ(TempFolder::Read(folder / "real/Smith.scout"), "new");
+    struct stat info;
+    ASSERT_EQ(::stat((folder / "real/Smith.scout").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"Jones.scout", "Smith.scout", "real"}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "real"), {}), 1) << "no temporary file left";
+
+    std::filesystem::create_symlink("Loop.scout", folder / "Loop.scout");
+    ExpectCreateErrorNaming(folder / "Loop.scout", "data");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "Loop.scout"));
+}
+
+TEST(Files, ReadsOpenOnlyRegularFilesAndNeverWait) {
+    TempFolder folder;
+    const std::string pipe = folder / "Smith.scout";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Read in a child: a read that waits for a writer to the pipe would never end.
+    const std::string outcome = InChild(10, [&] {
+        std::string bytes = "left over";
+        WholeFileReader reader;
+        bool refused = !ReadWholeFile(pipe, bytes) && bytes.empty() && !reader.Read(pipe) && reader.Bytes().empty();
+        try {
+            ReadWholeFileOrThrow(pipe);
+            return false;
+        } catch (const EFOpenError& e) {
+            return refused && e.Message() == "Cannot open file \"" + pipe + "\". Not a regular file";
+        }
+    });
+    EXPECT_EQ(outcome, "") << "a pipe is a file that cannot be read";
+    WholeFileReader reader;
+    EXPECT_FALSE(reader.Read(folder.Path())) << "a folder";
 }
 
 TEST(Files, ReadingIntoOneStringGivesEachFileExactly) {
