@@ -12,11 +12,8 @@ if [ -z "${TB_DENSE_SCREEN:-}" ]; then
 fi
 tb_init "$@"
 
-data="$TB_TMP/data"
-cp -r "$TB_SOURCE/demo" "$data"
-tb_start "$data" "$TB_BUILD/app/trailbook"
-win=$(tb_wait_window "Trailbook") || tb_fail "the main window did not show"
-sleep 1
+tb_start_trailbook "$(tb_demo_copy)"
+win=$TB_WIN
 shot="$TB_BUILD/tests/desktop/trailbook_dense_screen.png"
 tb_screenshot "$shot"
 
