@@ -72,7 +72,7 @@ inline uint64_t SpecialByteMask(std::string_view bytes, size_t from) {
 // end one line) of the first line whose content the rule cut off: a byte the
 // kind does not allow, with or without text after it, or characters beyond
 // MaxLineChars; 0 when every line was kept whole. An each that returns bool
-// stops the walk by returning false.
+// stops the walk by returning false: no line after it is handed over.
 template <class Each>
 void ForEachKeptLine(std::string_view bytes, LineKind kind, Each&& each, int* firstLostLine = nullptr) {
     const size_t size = bytes.size();
@@ -111,7 +111,7 @@ void ForEachKeptLine(std::string_view bytes, LineKind kind, Each&& each, int* fi
             }
         }
     }
-    if (start < size) lineEnds(size);
+    if (!stopped && start < size) lineEnds(size);
 }
 
 // The kept lines of bytes read by the rule above. When firstLostLine is
