@@ -3,12 +3,13 @@
 // return and the line feed after it end a line. Each reader keeps its own
 // rule of what it looks at in a line; these functions only find places.
 //
-// Line feeds are found with the C library's memchr. Rarer places (a tag at
-// the start of a line, a byte that cuts a line's text) are found a block at
-// a time: a loop over a block of fixed size without an early exit, which the
-// compiler turns into vector instructions, tells whether the block holds
-// one, and only such a block is searched place by place. Tests written with
-// | and & (rather than || and &&) keep that loop free of branches.
+// A single byte (a line feed, a letter) is found with std::string_view::find,
+// that is the C library's memchr. A place that a class of bytes or a pair of
+// bytes marks (a byte that cuts a line's text, a tag) is found a block at a
+// time: a loop over a block of fixed size without an early exit, which the
+// compiler turns into vector instructions, tells whether the block holds one,
+// and only such a block is searched place by place. Tests written with | and
+// & (rather than || and &&) keep that loop free of branches.
 #ifndef TRAILBOOK_RECORDS_BYTESCAN_H
 #define TRAILBOOK_RECORDS_BYTESCAN_H
 
