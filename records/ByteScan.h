@@ -70,7 +70,8 @@ inline size_t LineStart(std::string_view bytes, size_t at) {
 // Where the line after the one that ends at `end` begins: a carriage return
 // and the line feed after it end one line.
 inline size_t NextLineStart(std::string_view bytes, size_t end) {
-    return end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+    const bool pair = end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n';
+    return end + (pair ? 2 : 1);
 }
 
 #endif
