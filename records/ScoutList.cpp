@@ -1,16 +1,9 @@
 // The scout list and its age-group filters. Each scout file is read once per
 // rebuild: one pass gives its birth date, nickname and patrol.
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
+#include <string_view>
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#include <immintrin.h>
-#define TRAILBOOK_AVX2_SCAN 1
-#elif defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
+#include "records/ByteScan.h"
 #include "records/Main.h"
 
 namespace {
@@ -25,142 +18,55 @@ struct ListTags {
 
 bool Printable(unsigned char c) { return c >= 33 && c <= 126; }
 
-bool OneOf(char c, const char* chars) {
-    for (; *chars; ++chars)
-        if (c == *chars) return true;
-    return false;
-}
-
-// A line feed, a carriage return or both end a line (an empty line between
-// the two carries no tag).
-bool IsLineBreak(char c) { return c == '\n' || c == '\r'; }
-
-// The lines of bytes as the two tag readers see them: [start, end) of each,
-// end at its line break or at the end of the bytes.
-struct LineSpan {
-    size_t start, end;
-};
-LineSpan LineAround(const char* data, size_t size, size_t at) {
-    size_t start = at;
-    while (start > 0 && !IsLineBreak(data[start - 1])) --start;
-    const void* newline = std::memchr(data + at, '\n', size - at);
-    size_t end = newline ? static_cast<size_t>(static_cast<const char*>(newline) - data) : size;
-    for (size_t k = at; k < end; ++k)
-        if (IsLineBreak(data[k])) return {start, k};
-    return {start, end};
-}
-
-// The tag start test of NextTagStart, thirty-two bytes at a time, for
-// processors that have AVX2 (asked once, at the first call). Returns the
-// first hit, or the place from which fewer than 33 bytes are left.
-#if defined(TRAILBOOK_AVX2_SCAN)
-struct TagPatternAvx2 {
-    __m256i open, first0, first1, first2, flip, below, above;
-};
-
-// 0xFF where a byte is "<" and the byte after it is a first or a dropped byte.
-__attribute__((target("avx2"), always_inline)) inline __m256i TagHitsAvx2(const char* at, const TagPatternAvx2& p) {
-    __m256i here = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-    __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + 1));
-    // Bytes compared as unsigned: flipping the top bit makes the signed comparisons fit.
-    __m256i flipped = _mm256_xor_si256(next, p.flip);
-    __m256i dropped = _mm256_or_si256(_mm256_cmpgt_epi8(p.below, flipped), _mm256_cmpgt_epi8(flipped, p.above));
-    __m256i wanted = _mm256_or_si256(_mm256_or_si256(_mm256_cmpeq_epi8(next, p.first0), _mm256_cmpeq_epi8(next, p.first1)),
-                                     _mm256_or_si256(_mm256_cmpeq_epi8(next, p.first2), dropped));
-    return _mm256_and_si256(_mm256_cmpeq_epi8(here, p.open), wanted);
-}
-
-__attribute__((target("avx2"))) size_t NextTagStartAvx2(const char* data, size_t size, size_t at, char f0, char f1,
-                                                         char f2) {
-    const TagPatternAvx2 pattern{_mm256_set1_epi8('<'),      _mm256_set1_epi8(f0),
-                                 _mm256_set1_epi8(f1),       _mm256_set1_epi8(f2),
-                                 _mm256_set1_epi8(static_cast<char>(0x80)), _mm256_set1_epi8(33 - 128),
-                                 _mm256_set1_epi8(126 - 128)};
-    for (; at + 33 <= size; at += 32) {
-        unsigned found = static_cast<unsigned>(_mm256_movemask_epi8(TagHitsAvx2(data + at, pattern)));
-        if (found != 0) return at + static_cast<size_t>(__builtin_ctz(found));
-    }
-    return at;
-}
-#endif
-
-// The first place from `from` on where "<" is followed by a character of
-// firsts (at most three) or by a byte that the reduction drops: every line
-// whose reduced text begins with "<" and a character of firsts has one.
-// Where the processor offers it, 32 or 16 bytes are looked at together; npos
-// when there is none.
-size_t NextTagStart(const char* data, size_t size, size_t from, const char* firsts) {
-    const char f0 = firsts[0], f1 = firsts[0] && firsts[1] ? firsts[1] : f0,
-               f2 = firsts[0] && firsts[1] && firsts[2] ? firsts[2] : f1;
-    size_t at = from;
-#if defined(TRAILBOOK_AVX2_SCAN)
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2) at = NextTagStartAvx2(data, size, at, f0, f1, f2);
-#endif
-#if defined(TRAILBOOK_AVX2_SCAN) || defined(__SSE2__)
-    const __m128i open = _mm_set1_epi8('<'), first0 = _mm_set1_epi8(f0), first1 = _mm_set1_epi8(f1),
-                  first2 = _mm_set1_epi8(f2), flip = _mm_set1_epi8(static_cast<char>(0x80)),
-                  below = _mm_set1_epi8(33 - 128), above = _mm_set1_epi8(126 - 128);
-    for (; at + 17 <= size; at += 16) {
-        __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at));
-        __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + at + 1));
-        __m128i flipped = _mm_xor_si128(next, flip);
-        __m128i dropped = _mm_or_si128(_mm_cmplt_epi8(flipped, below), _mm_cmpgt_epi8(flipped, above));
-        __m128i wanted = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(next, first0), _mm_cmpeq_epi8(next, first1)),
-                                      _mm_or_si128(_mm_cmpeq_epi8(next, first2), dropped));
-        int hits = _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(here, open), wanted));
-        if (hits != 0) return at + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(hits)));
-    }
-#endif
-    for (; at + 1 < size; ++at) {
-        unsigned char next = static_cast<unsigned char>(data[at + 1]);
-        if (data[at] == '<' && (next == f0 || next == f1 || next == f2 || !Printable(next))) return at;
-    }
-    return std::string::npos;
-}
-
-// Calls visit with each line of bytes reduced to its printable 7-bit
+// One line (its bytes without its line end) reduced to its printable 7-bit
 // characters (33 to 126): blanks, tabs, control bytes and bytes above 126 are
 // dropped, a NUL ends the line, and a line holds at most 499 characters.
-// With firsts, only lines whose reduced text begins with "<" and a character
-// of firsts are reduced and visited: the others cannot carry a wanted tag.
-// They are found by NextTagStart, without walking the lines between them.
+void ReduceLine(std::string_view line, AnsiString& reduced) {
+    line = line.substr(0, MaxTagLineChars);
+    line = line.substr(0, line.find('\0'));
+    reduced.clear();
+    for (char c : line)
+        if (Printable(static_cast<unsigned char>(c))) reduced += c;
+}
+
+// Calls visit with each line of bytes reduced (ReduceLine); a line feed and a
+// carriage return each end a line. With firsts (at most three characters),
+// only lines whose reduced text begins with "<" and a character of firsts are
+// visited: the others cannot carry a wanted tag. In each of those, the
+// printable byte before that character is the "<": the places of the
+// characters are found with memchr, and only the lines where "<" stands
+// before one are read.
 template <class Visit>
-void ForEachTagLine(std::string_view bytes, const char* firsts, Visit visit) {
+void ForEachTagLine(std::string_view bytes, std::string_view firsts, Visit visit) {
     AnsiString reduced;
-    const char* data = bytes.data();
-    const size_t size = bytes.size();
-    auto visitLine = [&](LineSpan line) {
-        size_t limit = std::min(line.end, line.start + MaxTagLineChars);
-        size_t i = line.start;
-        while (i < limit && data[i] != 0 && !Printable(static_cast<unsigned char>(data[i]))) ++i;
-        size_t second = i + 1;
-        while (second < limit && data[second] != 0 && !Printable(static_cast<unsigned char>(data[second]))) ++second;
-        bool wanted = !firsts || (i < limit && data[i] == '<' && second < limit && OneOf(data[second], firsts));
-        if (!wanted) return;
-        // Runs of printable characters are taken whole.
-        reduced.clear();
-        for (size_t k = i; k < limit && data[k] != 0;) {
-            size_t run = k;
-            while (run < limit && Printable(static_cast<unsigned char>(data[run]))) ++run;
-            reduced.append(data + k, run - k);
-            k = run;
-            while (k < limit && data[k] != 0 && !Printable(static_cast<unsigned char>(data[k]))) ++k;
-        }
-        visit(reduced);
-    };
-    if (firsts && std::strlen(firsts) <= 3) {
-        for (size_t at = NextTagStart(data, size, 0, firsts); at != std::string::npos;) {
-            LineSpan line = LineAround(data, size, at);
-            visitLine(line);
-            at = line.end + 1 < size ? NextTagStart(data, size, line.end + 1, firsts) : std::string::npos;
+    if (firsts.empty() || firsts.size() > 3) {
+        for (size_t start = 0; start < bytes.size();) {
+            const size_t end = LineEnd(bytes, start);
+            ReduceLine(bytes.substr(start, end - start), reduced);
+            visit(reduced);
+            start = end + 1;
         }
         return;
     }
-    for (size_t start = 0; start < size;) {
-        LineSpan line = LineAround(data, size, start);
-        visitLine(line);
-        start = line.end + 1;
+    size_t next[3];  // the next place of each character of firsts, looked for again once passed
+    for (size_t k = 0; k < firsts.size(); ++k) next[k] = bytes.find(firsts[k]);
+    for (size_t from = 0;;) {
+        size_t at = std::string_view::npos;
+        for (size_t k = 0; k < firsts.size(); ++k) {
+            if (next[k] < from) next[k] = bytes.find(firsts[k], from);
+            at = std::min(at, next[k]);
+        }
+        if (at == std::string_view::npos) return;
+        size_t before = at;  // the byte before it, dropped bytes on its line passed over
+        while (before > 0 && !Printable(bytes[before - 1]) && !IsLineBreak(bytes[before - 1])) --before;
+        if (before == 0 || bytes[before - 1] != '<') {
+            from = at + 1;
+            continue;
+        }
+        const size_t start = LineStart(bytes, at), end = LineEnd(bytes, at);
+        ReduceLine(bytes.substr(start, end - start), reduced);
+        if (reduced.size() > 1 && reduced[0] == '<' && firsts.find(reduced[1]) != std::string_view::npos) visit(reduced);
+        from = end + 1;
     }
 }
 
@@ -202,9 +108,10 @@ AnsiString TForm1::ReadFileTag(const AnsiString& fileName, const AnsiString& tag
     AnsiString value;
     if (!file.Read(fileName)) return value;
     const std::string_view bytes = file.Bytes();
-    const char firsts[] = {tag.size() > 1 ? tag[1] : '\0', '\0'};
-    bool tagLike = tag.size() > 1 && tag[0] == '<' && firsts[0] != '\0';
-    ForEachTagLine(bytes, tagLike ? firsts : nullptr, [&](const AnsiString& line) { TakeTagValue(line, tag, value); });
+    // A tag ("<Nickname>") is looked for by its first letter; anything else on every line.
+    const bool tagLike = tag.size() > 1 && tag[0] == '<' && tag[1] != '\0';
+    ForEachTagLine(bytes, tagLike ? std::string_view(tag).substr(1, 1) : std::string_view(),
+                   [&](const AnsiString& line) { TakeTagValue(line, tag, value); });
     return value;
 }
 

@@ -33,56 +33,24 @@ inline bool IsCapitalTagLine(std::string_view trimmed) {
     return trimmed.size() > letter && trimmed[0] == '<' && trimmed[letter] >= 'A' && trimmed[letter] <= 'Z';
 }
 
-// Bit k tells whether bytes[from + k] (k below 64, within bytes) is a "<"
-// followed by a capital letter, or by "/" and a capital letter.
-uint64_t CapitalTagMask(std::string_view bytes, size_t from);
-
-// From a place in a scout file's line: where the line ends (its line feed
-// or carriage return, or the end of bytes) and where its text ends by the line reader's rule
-// (end, or an earlier byte that ends the text).
-inline void FindLineEnd(std::string_view bytes, size_t from, size_t& end, size_t& cut) {
-    end = cut = bytes.size();
-    for (size_t block = from; block < bytes.size(); block += 64) {
-        for (uint64_t mask = SpecialByteMask(bytes, block); mask != 0; mask &= mask - 1) {
-            size_t i = block + static_cast<size_t>(std::countr_zero(mask));
-            unsigned char b = static_cast<unsigned char>(bytes[i]);
-            if (b == '\n' || b == '\r') {
-                end = i;
-                cut = std::min(cut, i);
-                return;
-            }
-            if (cut == bytes.size() && EndsLineText(b, LineKind::Scout)) cut = i;
-        }
-    }
-}
-
 // Calls each(trimmed) for every kept line of a scout file's bytes (the line
 // reader's rule) whose trimmed text passes IsCapitalTagLine, in order. Most
 // lines of a scout file are requirement blocks, whose tags are in small
-// letters: only the places where a capital tag begins are looked at, so a
-// report reads a file at about the speed of the read itself.
+// letters: only the lines that hold "<" or "/" before a capital letter are
+// read, so a report reads a file at about the speed of the read itself.
 template <class Each>
 void ForEachCapitalTagLine(std::string_view bytes, Each&& each) {
-    const size_t size = bytes.size();
-    size_t lineEnd = 0;  // the end of the last line given; later tags on it are not at a line's start
-    for (size_t block = 0; block < size; block += 64) {
-        for (uint64_t mask = CapitalTagMask(bytes, block); mask != 0; mask &= mask - 1) {
-            size_t tag = block + static_cast<size_t>(std::countr_zero(mask));
-            if (tag < lineEnd) continue;
-            // Only blanks, TABs and code 30 (kept, then trimmed) may stand before it on its line.
-            size_t start = tag;
-            while (start > 0 && (bytes[start - 1] == ' ' || bytes[start - 1] == '\t' || bytes[start - 1] == 30)) --start;
-            if ((start > 0 && bytes[start - 1] != '\n' && bytes[start - 1] != '\r') || tag - start >= static_cast<size_t>(MaxLineChars)) continue;
-            size_t end = size, cut = size;
-            FindLineEnd(bytes, tag, end, cut);
-            cut = std::min(cut, start + MaxLineChars);
-            while (cut > tag && static_cast<unsigned char>(bytes[cut - 1]) <= 32) --cut;
-            std::string_view line = bytes.substr(tag, cut - tag);
-            if (IsCapitalTagLine(line)) each(line);
-            lineEnd = end;
-        }
+    auto beforeCapital = [](unsigned char b, unsigned char next) {
+        return ((b == '<') | (b == '/')) & (static_cast<unsigned char>(next - 'A') < 26);
+    };
+    for (size_t at = FindPair(bytes, 0, beforeCapital); at < bytes.size();) {
+        const size_t start = LineStart(bytes, at), end = LineEnd(bytes, at);
+        std::string_view trimmed = TrimView(KeptText(bytes.substr(start, end - start), LineKind::Scout));
+        if (IsCapitalTagLine(trimmed)) each(trimmed);
+        at = end < bytes.size() ? FindPair(bytes, NextLineStart(bytes, end), beforeCapital) : bytes.size();
     }
 }
+
 // The six ranks that count as a scout's rank, level 1 (Tenderfoot) to 6
 // (Eagle): the open line of the rank's section, the start of its end line,
 // and the rank's name. The palms never count.

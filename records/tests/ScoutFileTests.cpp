@@ -65,6 +65,18 @@ TEST(LineReader, FastSplitAgreesWithTheByteRuleOnAnyBytes) {
     }
 }
 
+TEST(LineReader, AWalkThatStopsIsHandedNoFurtherLine) {
+    // The last line has no line end: it must not be handed over after the stop.
+    for (const std::string bytes : {"<Attend>\n</Attend>\n0111", "<Attend>\n</Attend>\n0111\n"}) {
+        std::vector<AnsiString> seen;
+        ForEachKeptLine(bytes, LineKind::Scout, [&seen](std::string_view line) {
+            seen.emplace_back(line);
+            return line != "</Attend>";
+        });
+        EXPECT_EQ(seen, (std::vector<AnsiString>{"<Attend>", "</Attend>"})) << bytes;
+    }
+}
+
 TEST(LineReader, MissingFileYieldsNothing) {
     std::vector<AnsiString> lines{"stale"};
     EXPECT_FALSE(ReadKeptLines("/nonexistent/x.scout", LineKind::Scout, lines));

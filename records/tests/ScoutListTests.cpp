@@ -83,3 +83,39 @@ TEST_F(ScoutList, AFilterWhileAScoutIsLoadedSavesItFirst) {
     EXPECT_EQ(f->cboSCTs->Text(), "");
     EXPECT_TRUE(Contains(FileLines("Ann.scout"), "   <Troop>9</Troop>"));
 }
+
+TEST_F(ScoutList, TagReadingAgreesWithTheLineRuleOnAnyBytes) {
+    // The rule read line by line, as it is stated: each line reduced to its
+    // bytes 33 to 126 (a NUL ends it, at most 499 characters); the last line
+    // that begins with the tag gives the value.
+    auto byRule = [](const std::string& bytes, const AnsiString& tag) {
+        AnsiString value;
+        size_t start = 0;
+        while (start <= bytes.size()) {
+            size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+            AnsiString reduced;
+            for (size_t k = start; k < std::min(end, start + 499) && bytes[k] != '\0'; ++k)
+                if (bytes[k] >= 33 && bytes[k] <= 126) reduced += bytes[k];
+            if (reduced.compare(0, tag.size(), tag) == 0) {
+                AnsiString rest = reduced.substr(tag.size(), 99);
+                value = rest.substr(0, rest.find('<'));
+            }
+            start = end + 1;
+        }
+        return value;
+    };
+    const std::string pieces[] = {"<",    "<B",   "< B",  "<\tP", "irthdate>", "atrol>", "7<",  "L-", "x",
+                                  " ",    "\t",   "\r",   "\n",   "\r\n",      "\x01",   "\x7f", "\x80", "\xff",
+                                  {'\0'}, "\n<Birthdate>", "</Birthdate>"};
+    unsigned seed = 4242;
+    auto next = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 8; };
+    for (int round = 0; round < 3000; ++round) {
+        std::string bytes;
+        size_t count = next() % 30;
+        for (size_t i = 0; i < count; ++i) bytes += pieces[next() % (sizeof pieces / sizeof *pieces)];
+        if (round % 100 == 0) bytes += "\n" + std::string(490 + next() % 15, ' ') + "<Birthdate>1</Birthdate>";
+        WriteFile("Any.scout", bytes);
+        for (const AnsiString tag : {"<Birthdate>", "<Patrol>"})
+            ASSERT_EQ(f->ReadFileTag("Any.scout", tag), byRule(bytes, tag)) << "round " << round;
+    }
+}
