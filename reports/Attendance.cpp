@@ -8,10 +8,9 @@
 // the week of that Sunday, week 2 the one before, up to week 364.
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <string_view>
 
+#include "records/ByteScan.h"
 #include "records/LineReader.h"
 #include "records/Main.h"
 #include "reports/ReportLines.h"
@@ -50,37 +49,16 @@ AnsiString TrimBlanks(const AnsiString& line) {
 bool Attended(const AnsiString& cell) { return !cell.empty() && cell != " "; }
 
 // Where needle (of two or more characters) first stands in bytes from from
-// on; npos when nowhere. Sixty-four places at a time are tested for the
-// needle's second and last characters together, and only a stretch where
-// both match somewhere is looked at closely: much faster than a search that
-// stops at every "<" of a scout file.
-#if defined(__x86_64__)
-__attribute__((target_clones("avx2", "default")))
-#endif
+// on; npos when nowhere. Only the places where its first two characters
+// stand are compared whole: a scout file has a "<" on most lines, but few
+// of them open a section of that name.
 size_t FindText(std::string_view bytes, std::string_view needle, size_t from) {
-    using Block = unsigned char __attribute__((vector_size(32)));
-    using Quarters = std::uint64_t __attribute__((vector_size(32)));
-    constexpr size_t Stretch = 2 * sizeof(Block);
-    const size_t last = needle.size() - 1;
-    const Block second = Block{} + static_cast<unsigned char>(needle[1]);
-    const Block end = Block{} + static_cast<unsigned char>(needle[last]);
-    const char* data = bytes.data();
-    size_t at = from;
-    for (; at + last + Stretch <= bytes.size(); at += Stretch) {
-        Block any{};
-        for (size_t part = 0; part < Stretch; part += sizeof(Block)) {
-            Block b, c;
-            std::memcpy(&b, data + at + part + 1, sizeof b);
-            std::memcpy(&c, data + at + part + last, sizeof c);
-            any |= reinterpret_cast<Block>((b == second) & (c == end));
-        }
-        const Quarters quarters = reinterpret_cast<Quarters>(any);
-        if ((quarters[0] | quarters[1] | quarters[2] | quarters[3]) == 0) continue;
-        for (size_t k = 0; k < Stretch; ++k)
-            if (data[at + k + 1] == needle[1] && std::memcmp(data + at + k, needle.data(), needle.size()) == 0)
-                return at + k;
+    const unsigned char first = static_cast<unsigned char>(needle[0]), second = static_cast<unsigned char>(needle[1]);
+    for (;; ++from) {
+        from = FindPair(bytes, from, [=](unsigned char a, unsigned char b) { return (a == first) & (b == second); });
+        if (from >= bytes.size()) return std::string_view::npos;
+        if (bytes.substr(from, needle.size()) == needle) return from;
     }
-    return bytes.find(needle, at);
 }
 
 // True for the trimmed line that closes an <Attend> section.
