@@ -201,7 +201,7 @@ tb_click() {
 }
 
 # tb_click_open_menu WIN X Y: a click without focusing the window first, for
-# an item of an open menu (focusing the window would close the menu).
+# an item of an open menu or drop-down list (focusing the window would close it).
 tb_click_open_menu() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
     sleep 0.5

@@ -6,12 +6,6 @@
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
-# Clicks without focusing the window first: focusing would close an open menu or list.
-click_open() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
-
 # Places in the main window (the menu bar is 25 pixels high, menu items 25 pixels apart).
 REPORTS_MENU=(115 12)
 REPORTS_SCOUT_DETAIL=(150 212)
@@ -31,7 +25,7 @@ win=$TB_WIN
 sleep 1
 
 tb_click "$win" "${SCOUT_LIST[@]}"
-click_open "$win" 150 $((first_scout_y + 2 * 25))
+tb_click_open_menu "$win" 150 $((first_scout_y + 2 * 25))
 tb_wait_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "choosing Luis Garcia did not load him"
 
 tb_click "$win" "${LIFE_LABEL[@]}"
@@ -40,7 +34,7 @@ tb_click "$win" "${ROW1_DATE[@]}"
 tb_type "$win" "03/03/2026"
 
 tb_click "$win" "${REPORTS_MENU[@]}"
-click_open "$win" "${REPORTS_PROGRESS_DETAIL[@]}"
+tb_click_open_menu "$win" "${REPORTS_PROGRESS_DETAIL[@]}"
 sleep 1
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_progress_detail.png"
 tb_find_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "Luis Garcia is no longer loaded after Progress Detail"
@@ -48,7 +42,7 @@ life=$(sed -n '/^<Life>$/,/^<\/Life>$/p' "$scout" | tr -d ' \n')
 [[ "$life" == *"<reqnbr>1</reqnbr><reqdate>03/03/2026</reqdate>"* ]] || tb_fail "the date typed on the sheet was not saved: $life"
 
 tb_click "$win" "${REPORTS_MENU[@]}"
-click_open "$win" "${REPORTS_SCOUT_DETAIL[@]}"
+tb_click_open_menu "$win" "${REPORTS_SCOUT_DETAIL[@]}"
 sleep 1
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_scout_detail.png"
 tb_find_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "Luis Garcia is no longer loaded after Scout Detail"

@@ -8,12 +8,6 @@
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
-# Clicks without focusing the window first: focusing would close an open menu or list.
-click_open() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.5
-}
-
 # Places in the main window (the menu bar is 25 pixels high) and in the pick dialog.
 FILE_MENU=(18 12)
 FILE_SAVE=(50 87)
@@ -41,10 +35,10 @@ win=$TB_WIN
 sleep 1
 
 tb_click "$win" "${EDIT_MENU[@]}"
-click_open "$win" "${EDIT_REQUIREMENTS[@]}"
+tb_click_open_menu "$win" "${EDIT_REQUIREMENTS[@]}"
 tb_screenshot "$TB_BUILD/tests/desktop/trailbook_catalog_editor.png"
 tb_click "$win" "${EDIT_MENU[@]}"
-click_open "$win" "${EDIT_REQUIREMENTS[@]}"
+tb_click_open_menu "$win" "${EDIT_REQUIREMENTS[@]}"
 
 tb_click "$win" "${SCOUT_LIST[@]}"
 tb_click_popup trailbook 60 $((12 + 2 * first_scout_row)) || tb_fail "the scout list did not drop down"
@@ -89,7 +83,7 @@ tb_type "$win" "Patrol Leader"
 tb_click "$win" "${POS_ADD[@]}"
 
 tb_click "$win" "${FILE_MENU[@]}"
-click_open "$win" "${FILE_SAVE[@]}"
+tb_click_open_menu "$win" "${FILE_SAVE[@]}"
 sleep 0.5
 
 life=$(sed -n '/^<Life>$/,/^<\/Life>$/p' "$scout" | tr -d ' \n')
