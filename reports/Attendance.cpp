@@ -78,8 +78,7 @@ bool FindAttendSection(std::string_view bytes, AnsiString& dateText, AnsiString&
     for (size_t from = 0;;) {
         const size_t at = FindText(bytes, openTag, from);
         if (at == std::string_view::npos) return false;
-        const size_t lineFeed = bytes.rfind('\n', at);
-        const size_t lineStart = lineFeed == std::string_view::npos ? 0 : lineFeed + 1;
+        const size_t lineStart = LineStart(bytes, at);
         const char* mark = bytes.data() + at;
         // The open line and the lines after it, as many as a section may hold.
         std::vector<std::string_view> section;
