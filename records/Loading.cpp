@@ -27,16 +27,9 @@ void TForm1::cboSCTsClick(TObject*) {
     const AnsiString name = cboSCTs->Text();
     if (name.empty()) return;
     AddMBReqs1->SetEnabled(false);
-    // The scout whose save failed (reported, or thrown by the notes write)
-    // stays loaded, and the list shows its name again.
-    bool saved = false;
-    try {
-        saved = SaveAndUnload();
-    } catch (...) {
-        cboSCTs->SetText(CurrentScout);
-        throw;
-    }
-    if (!saved) {
+    // The scout whose save failed and that the user keeps stays loaded, and
+    // the list shows its name again.
+    if (!SaveAndUnload()) {
         cboSCTs->SetText(CurrentScout);
         return;
     }

@@ -51,15 +51,8 @@ void TForm1::FormCreate(TObject*) {
 
 void TForm1::FormClose(TObject*, TCloseAction& Action) {
     // A scout whose save fails keeps the window open unless the user chooses
-    // to close without saving: the files on disk then stay as they were, and
-    // a folder that cannot be written never traps the user.
-    bool saved = false;
-    try {
-        saved = SaveAndUnload();
-    } catch (const Exception& e) {
-        Application->ShowException(e);
-    }
-    if (!saved && !AskYesNo("Could not save " + UnsavedFile + ". Close without saving?")) {
+    // to close without saving: the files on disk then stay as they were.
+    if (!SaveAndUnload("Close without saving?")) {
         Action = caNone;
         return;
     }

@@ -391,9 +391,11 @@ public:
     static bool IsSectionOpenTag(std::string_view trimmed);
 
     // Saves and unloads the loaded scout, as every command that leaves a
-    // scout must; false when the save failed (reported) and the scout stays
-    // loaded, so that the command stops and nothing typed is lost.
-    bool SaveAndUnload();
+    // scout must. When the save fails (reported), the user is asked the
+    // question after "Could not save FILE. ": Yes unloads the scout without
+    // saving; No returns false and the scout stays loaded, so that the
+    // command stops and nothing typed is lost.
+    bool SaveAndUnload(const AnsiString& goOnQuestion = "Go on without saving?");
 
     // ---- member data, in the order of the design
     char CatalogLines[MaxRequirements + 1][4000] = {};

@@ -3,6 +3,7 @@
 #include "records/Main.h"
 
 bool TForm1::WriteCurrentScout() {
+    UnsavedFile = CurrentScout + ".scout";
     StoreListSection(rbPositions->Checked() ? 0 : rbCamps->Checked() ? 1 : 2);
 
     const AnsiString today = DateToStr(Date());
@@ -27,8 +28,7 @@ bool TForm1::WriteCurrentScout() {
 
     StoreOpenSheet();
 
-    const AnsiString scoutFile = CurrentScout + ".scout";
-    UnsavedFile = scoutFile;
+    const AnsiString scoutFile = UnsavedFile;
     if (!KeepAsideName.empty()) {
         try {
             WriteWholeFile(KeepAsideName, KeepAsideBytes);
@@ -52,10 +52,13 @@ bool TForm1::WriteCurrentScout() {
         ShowMessage("Could not save " + scoutFile + ": " + e.Message());
         return false;
     }
-    // A failure here raises the file error, which the caller's guard shows;
-    // the scout then stays loaded.
     UnsavedFile = CurrentScout + ".nts";
-    WriteWholeFileIfChanged(UnsavedFile, memoNotes->Lines()->Text());
+    try {
+        WriteWholeFileIfChanged(UnsavedFile, memoNotes->Lines()->Text());
+    } catch (const EInOutError& e) {
+        ShowMessage("Could not save " + UnsavedFile + ": " + e.Message());
+        return false;
+    }
     UnsavedFile.clear();
     return true;
 }
@@ -74,9 +77,20 @@ void TForm1::SaveCurrentScout() {
     if (ResetAfterSave) ClearScoutForm();
 }
 
-bool TForm1::SaveAndUnload() {
-    if (!CurrentScout.empty()) SaveCurrentScout();
-    return CurrentScout.empty();
+bool TForm1::SaveAndUnload(const AnsiString& goOnQuestion) {
+    if (CurrentScout.empty()) return true;
+    bool saved = false;
+    try {
+        saved = WriteCurrentScout();
+    } catch (const Exception& e) {
+        Application->ShowException(e);
+    }
+    // A scout that cannot be saved never holds the user: after the message,
+    // Yes goes on and leaves the files as they are on disk; No keeps the
+    // scout loaded with every edit.
+    if (!saved && !AskYesNo("Could not save " + UnsavedFile + ". " + goOnQuestion)) return false;
+    ClearScoutForm();
+    return true;
 }
 
 void TForm1::ClearScoutForm() {

@@ -140,15 +140,28 @@ TEST_F(Loading, ANameWhoseScoutFileIsAPipeIsNotWaitedFor) {
     EXPECT_EQ(outcome, "");
 }
 
-TEST_F(Loading, AScoutWhoseNotesCannotBeSavedStaysLoadedAndShown) {
+TEST_F(Loading, AScoutWhoseNotesCannotBeSavedAsksWhetherToGoOnWithoutSaving) {
     WriteScoutWith("Ann", {"<Updated>x</Updated>", "<Troop>5</Troop>"});
     WriteScoutWith("Bob", {"<Updated>x</Updated>"});
     CreateDir("Ann.nts");  // the notes cannot be written over a folder
     Load("Ann");
-    EXPECT_ANY_THROW(Load("Bob"));
-    EXPECT_EQ(f->CurrentScout, "Ann");
-    EXPECT_EQ(f->cboSCTs->Text(), "Ann");
-    EXPECT_EQ(f->editTroop->Text(), "5");
+    f->editTroop->SetText("6");
+    // No keeps the scout and its edits, as often as the user picks another.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        desktop().QueueYesNo(false);
+        Load("Bob");
+        EXPECT_EQ(f->CurrentScout, "Ann");
+        EXPECT_EQ(f->cboSCTs->Text(), "Ann");
+        EXPECT_EQ(f->editTroop->Text(), "6");
+    }
+    ASSERT_EQ(desktop().Messages.size(), 2u);
+    EXPECT_EQ(desktop().Messages[0].rfind("Could not save Ann.nts: ", 0), 0u) << desktop().Messages[0];
+    EXPECT_EQ(desktop().Questions[0], "Could not save Ann.nts. Go on without saving?");
+    // Yes goes on to the scout picked; the folder in the notes' place stays.
+    desktop().QueueYesNo(true);
+    Load("Bob");
+    EXPECT_EQ(f->CurrentScout, "Bob");
+    EXPECT_TRUE(DirectoryExists("Ann.nts"));
 }
 
 TEST_F(Loading, ANameTypedIntoTheListNeverReachesOutsideTheDataFolder) {

@@ -129,15 +129,17 @@ TEST_F(Saving, AFailedWriteIsReportedKeepsTheOldFileAndTheScout) {
     EXPECT_EQ(f->CurrentScout, "Ann");
     EXPECT_EQ(f->editCity->Text(), "Springfield");
 
-    // Leaving the scout for another command does not drop it either; closing
-    // asks, and No keeps the window.
+    // Leaving the scout for another command asks too, and No keeps it;
+    // closing asks, and No keeps the window.
+    desktop().QueueYesNo(false);
     desktop().QueueYesNo(false);
     {
         TinyFileLimit full;
         f->All1Click(nullptr);
         f->Close();
     }
-    EXPECT_EQ(desktop().Questions, (std::vector<AnsiString>{"Could not save Ann.scout. Close without saving?"}));
+    EXPECT_EQ(desktop().Questions, (std::vector<AnsiString>{"Could not save Ann.scout. Go on without saving?",
+                                                            "Could not save Ann.scout. Close without saving?"}));
     EXPECT_EQ(f->CurrentScout, "Ann");
     EXPECT_TRUE(f->RowsBuilt);
     f->Close();

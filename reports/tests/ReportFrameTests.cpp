@@ -50,6 +50,7 @@ TEST_F(ReportFrame, FailedSaveOfTheLoadedScoutStopsTheReport) {
     std::filesystem::remove("Ann.scout");
     std::filesystem::create_directory("Ann.scout");
 
+    desktop().QueueYesNo(false);  // keep the scout that could not be saved
     UserInput::ClickMenu(f->TroopList1);
     ASSERT_EQ(desktop().Messages.size(), 1u);
     EXPECT_EQ(desktop().Messages[0].rfind("Could not save Ann.scout: ", 0), 0u) << desktop().Messages[0];

@@ -1,7 +1,8 @@
 # The real program in a data folder that its user may not write to (run as a
-# user who is not root): quitting after a failed save asks "Could not save
-# ... Close without saving?"; the answer No, the default, keeps the window,
-# Yes closes it, and the files stay as they were.
+# user who is not root): picking another scout after a failed save asks
+# "Could not save ... Go on without saving?" and quitting "... Close without
+# saving?"; the answer No, the default, keeps the scout or the window, Yes
+# goes on, and the files stay as they were.
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
@@ -40,9 +41,7 @@ tb_click_popup trailbook 60 $((12 + 2 * 23)) || tb_fail "the scout list did not 
 win=$(tb_wait_window "Trailbook - Luis Garcia") || tb_fail "choosing Luis Garcia did not load him"
 
 # The message naming the file that could not be saved, then the question.
-quit_and_answer() {
-    tb_click "$win" "${FILE_MENU[@]}"
-    tb_click_open_menu "$win" "${FILE_EXIT[@]}"
+answer_failed_save() {
     message=$(tb_wait_message "$win") || tb_fail "no message after a failed save"
     tb_key "$message" Return
     sleep 0.5
@@ -52,6 +51,20 @@ quit_and_answer() {
     xdotool key --window "$question" "$2"
     sleep 1
 }
+pick_first_and_answer() {
+    tb_click "$win" "${SCOUT_LIST[@]}"
+    tb_click_popup trailbook 60 12 || tb_fail "the scout list did not drop down"
+    answer_failed_save "$@"
+}
+quit_and_answer() {
+    tb_click "$win" "${FILE_MENU[@]}"
+    tb_click_open_menu "$win" "${FILE_EXIT[@]}"
+    answer_failed_save "$@"
+}
+pick_first_and_answer pick_no Return
+tb_find_window "Trailbook - Luis Garcia" >/dev/null || tb_fail "No (the default answer) did not keep Luis Garcia"
+pick_first_and_answer pick_yes alt+y
+win=$(tb_wait_window "Trailbook - Ben Carter") || tb_fail "Yes did not go on to Ben Carter"
 quit_and_answer no Return
 tb_ended && tb_fail "No (the default answer) closed the program"
 quit_and_answer yes alt+y
