@@ -64,20 +64,24 @@ size_t FindText(std::string_view bytes, std::string_view needle, size_t from) {
 // True for the trimmed line that closes an <Attend> section.
 bool ClosesAttendSection(std::string_view trimmed) { return trimmed == "</Attend>"; }
 
-// The first <Attend> section of a scout file's bytes, read by the scout
-// file's line rule: its reference date text and the week digits of the lines
-// after it, up to seven lines. The section ends as every reader ends it
+// The <Attend> section of a scout file's bytes, read by the scout file's
+// line rule: its reference date text and the week digits of the lines after
+// it, up to seven lines. A section ends as every reader ends it
 // (WalkSection): at its close tag, or without one where the next section
-// opens. False when there is none, or when it holds no date line. Only the
-// lines that hold "<Attend>" are read closely, so that a file is scanned at
-// the speed of a search.
-bool FindAttendSection(std::string_view bytes, AnsiString& dateText, AnsiString& weeks) {
+// opens. A section that holds no line (an empty pair, or an "<Attend>" line
+// written twice) carries nothing and is passed over. Returns how many
+// sections hold lines, counted up to two; the date and the weeks are those of
+// the first. Only the lines that hold "<Attend>" are read closely, so that a
+// file is scanned at the speed of a search.
+int FindAttendSections(std::string_view bytes, AnsiString& dateText, AnsiString& weeks) {
     static constexpr std::string_view openTag = "<Attend>";
     dateText.clear();
     weeks.clear();
+    int found = 0;
     for (size_t from = 0;;) {
         const size_t at = FindText(bytes, openTag, from);
-        if (at == std::string_view::npos) return false;
+        if (at == std::string_view::npos) return found;
+        from = at + 1;
         const size_t lineStart = LineStart(bytes, at);
         const char* mark = bytes.data() + at;
         // The open line and the lines after it, as many as a section may hold.
@@ -92,17 +96,17 @@ bool FindAttendSection(std::string_view bytes, AnsiString& dateText, AnsiString&
             section.push_back(trimmed);
             return section.size() < 1 + 1 + WeekLines + 1;  // open, date, weeks, close
         });
-        if (!section.empty()) {
-            int after = 0;  // lines read after the open tag
-            WalkSection(section, 0, ClosesAttendSection, [&](std::string_view line) {
-                if (++after == 1)
-                    dateText = AnsiString(line);
-                else if (after <= 1 + WeekLines)
-                    weeks += line;
-            });
-            return !dateText.empty();
-        }
-        from = at + 1;
+        if (section.empty()) continue;
+        int after = 0;  // lines read after the open tag
+        WalkSection(section, 0, ClosesAttendSection, [&](std::string_view line) {
+            ++after;
+            if (found > 0) return;  // only the first section is read
+            if (after == 1)
+                dateText = AnsiString(line);
+            else if (after <= 1 + WeekLines)
+                weeks += line;
+        });
+        if (after > 0 && ++found > 1) return found;
     }
 }
 
@@ -119,8 +123,12 @@ void TForm1::Attendance1Click(TObject*) {
     // a refused answer, a failed save of the loaded scout or a stored date
     // that is no date leaves the grid, its marks and what Save and Close
     // writes as they were.
-    const int weeknight =
-        StrToInt(InputBox("Meeting Weeknight", "Enter Scout night numeric day of week (Sunday=1): ", "3"));
+    // Cancel answers the default, except over a shown grid, which it leaves as it is.
+    AnsiString answer = "3";
+    if (!InputQuery("Meeting Weeknight", "Enter Scout night numeric day of week (Sunday=1): ", answer) &&
+        pnlAttendance->Visible())
+        return;
+    const int weeknight = StrToInt(answer);
     if (weeknight < 1 || weeknight > 7) {
         ShowMessage("'" + IntToStr(weeknight) + "' is not a day of the week: enter 1 (Sunday) to 7 (Saturday).");
         return;
@@ -142,7 +150,14 @@ void TForm1::Attendance1Click(TObject*) {
     for (size_t i = 0; i < names.size(); ++i) {
         std::array<int, AttendanceEntries>& entries = matrix[i];  // all 0
         // A file that is gone or cannot be read shows no marks; saving skips or reports it.
-        if (ReadWholeFile(names[i] + ".scout", bytes) && FindAttendSection(bytes, dateText, weeks)) {
+        const int sections = ReadWholeFile(names[i] + ".scout", bytes) ? FindAttendSections(bytes, dateText, weeks) : 0;
+        // Saving writes one section: the weeks of a second would go unsaid.
+        if (sections > 1) {
+            ShowMessage(names[i] + ".scout holds more than one <Attend> section: remove one in a text editor, "
+                                   "then open Attendance again.");
+            return;
+        }
+        if (sections == 1) {
             TDateTime saved;
             if (!TryStrToDate(dateText, saved)) {
                 ShowMessage(names[i] + ".scout: '" + dateText + "' is not a valid date");

@@ -116,13 +116,11 @@ TEST_F(Attendance, MarksOlderThanTheGridStayStoredUntilTheyPassTheLastWeek) {
 
 TEST_F(Attendance, OnlyTheFirstLineThatIsTheOpenTagOpensTheSection) {
     // The tag inside a longer line, or after a "|" that ends a line's text,
-    // opens nothing; a second section is not read. The true one stands at
-    // every offset of a stretch of the file, its first and last places included.
+    // opens nothing. The true one stands at every offset of a stretch of the
+    // file, its first and last places included.
     for (size_t filler = 0; filler <= 70; ++filler) {
-        WriteScout("Ann", Join({"<Scout>", "   <Note>bring <Attend> forms</Note>", "   x|<Attend>",
-                                "   " + AnsiString(filler, 'f'), "  <Attend>  ", "   03/15/2026", "   01",
-                                "</Attend>"},
-                               Section("03/15/2026", {1})));
+        WriteScout("Ann", {"<Scout>", "   <Note>bring <Attend> forms</Note>", "   x|<Attend>",
+                           "   " + AnsiString(filler, 'f'), "  <Attend>  ", "   03/15/2026", "   01", "</Attend>"});
         Open();
         ASSERT_TRUE(f->pnlAttendance->Visible());
         EXPECT_EQ(Marks(1), (std::vector<int>{2})) << filler;
@@ -133,6 +131,27 @@ TEST_F(Attendance, OnlyTheFirstLineThatIsTheOpenTagOpensTheSection) {
     Open();
     EXPECT_TRUE(Marks(1).empty());
     EXPECT_TRUE(desktop().Messages.empty());
+}
+
+TEST_F(Attendance, AStrayOrSecondSectionNeverCostsTheStoredWeeks) {
+    // An open tag written twice, or an empty section before the true one:
+    // the stored weeks are read and saved again.
+    WriteScout("Ann", Join({"<Attend>"}, Section("03/15/2026", {2})));
+    WriteScout("Ben", Join({"<Attend>", "</Attend>"}, Section("03/15/2026", {3})));
+    Open();
+    EXPECT_EQ(Marks(1), (std::vector<int>{2}));
+    EXPECT_EQ(Marks(2), (std::vector<int>{3}));
+    SaveAndClose();
+    EXPECT_EQ(FileLines("Ann.scout"), Join({"01/01/2025"}, Section("03/15/2026", {2})));
+    EXPECT_EQ(FileLines("Ben.scout"), Join({"01/01/2025"}, Section("03/15/2026", {3})));
+    // Two sections that hold weeks: one would be lost, so nothing opens.
+    WriteScout("Ben", Join(Section("03/15/2026", {1}), Section("03/08/2026", {4})));
+    const std::string before = ReadFile("Ben.scout");
+    Open();
+    EXPECT_FALSE(f->pnlAttendance->Visible());
+    ASSERT_EQ(desktop().Messages.size(), 1u);
+    EXPECT_EQ(desktop().Messages[0].rfind("Ben.scout holds more than one <Attend> section", 0), 0u);
+    EXPECT_EQ(ReadFile("Ben.scout"), before);
 }
 
 TEST_F(Attendance, AReferenceDateInTheFutureGivesNoShift) {
@@ -187,7 +206,10 @@ TEST_F(Attendance, AnOpeningThatStopsLeavesTheShownGridAndWhatItSaves) {
     Open();
     UserInput::EditCell(f->gridAttend, 2, 1, "X");
     SetToday(2026, 3, 22);  // a week later: a new opening would head and save other weeks
-    for (const char* answer : {"9", "x"}) Open(AnsiString(answer));
+    // Refused answers, and Cancel, which leaves a shown grid as it is.
+    for (std::optional<AnsiString> answer : {std::optional<AnsiString>("9"), std::optional<AnsiString>("x"),
+                                             std::optional<AnsiString>()})
+        Open(answer);
     // A scout loaded meanwhile whose save fails.
     Load("Ann");
     f->editPatrol->SetText("Hawks");
