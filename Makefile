@@ -14,8 +14,12 @@ all: build
 deps:
 	scripts/install-deps
 
+# Warnings are errors in the test build only.
+WERROR ?= OFF
+test: WERROR = ON
+
 configure: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRAILBOOK_WARNINGS_AS_ERRORS=$(WERROR)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

@@ -198,7 +198,7 @@ std::string ScoutText(int index, Stage stage, const Progress& p) {
     int rankStart = memberDays;
     for (int r = 0; r < 9; ++r) {
         const Rank& rank = Ranks[r];
-        const AnsiString openTag = "<" + AnsiString(rank.section) + ">";
+        const AnsiString openTag = '<' + AnsiString(rank.section) + '>';
         if (r < p.ranksDone) {
             AddProgressSection(text, openTag, index, 40 + r, today, std::max(2, rankStart), true, rank.requirements,
                                rank.requirements);
@@ -281,7 +281,7 @@ AnsiString ScoutName(int index) {
     // Unique for the first 3,200 indexes; later ones carry their number.
     AnsiString name = AnsiString(FirstNames[index % FirstCount]) + " " +
                       LastNames[(index / FirstCount + 7 * (index % FirstCount)) % LastCount];
-    if (index >= FirstCount * LastCount) name += " " + std::to_string(index / (FirstCount * LastCount) + 1);
+    if (index >= FirstCount * LastCount) name += ' ' + std::to_string(index / (FirstCount * LastCount) + 1);
     return name;
 }
 

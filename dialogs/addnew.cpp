@@ -23,7 +23,7 @@ TAddDlg::TAddDlg(TComponent* owner) : TForm(owner) { InitForm(TrailbookForm_addn
 bool TAddDlg::Execute() { return ShowModal() == mrOk; }
 
 void AddCatalogNames(TStrings& names, const TStrings& files, const AnsiString& kind) {
-    const AnsiString ext = "." + UpperCase(kind);
+    const AnsiString ext = '.' + UpperCase(kind);
     for (const AnsiString& file : files.Lines()) {
         int p = Pos(ext, UpperCase(file));
         if (p > 1) names.Add(file.substr(0, static_cast<size_t>(p - 1)));

@@ -130,7 +130,7 @@ void TForm1::Attendance1Click(TObject*) {
         return;
     const int weeknight = StrToInt(answer);
     if (weeknight < 1 || weeknight > 7) {
-        ShowMessage("'" + IntToStr(weeknight) + "' is not a day of the week: enter 1 (Sunday) to 7 (Saturday).");
+        ShowMessage('\'' + IntToStr(weeknight) + "' is not a day of the week: enter 1 (Sunday) to 7 (Saturday).");
         return;
     }
 
@@ -291,13 +291,13 @@ void TForm1::btnCloseAttendanceClick(TObject*) {
 void TForm1::Button9Click(TObject*) {
     TStrings* lines = BeginPrintout("Attendance Sheet");
     lines->Add(SheetBorder);
-    AnsiString heading = "|" + PadText(gridAttend->Cells(0, 0), 30, true) + "|";
+    AnsiString heading = '|' + PadText(gridAttend->Cells(0, 0), 30, true) + "|";
     for (int week = 1; week <= PrintedWeeks; ++week) heading += PadText(gridAttend->Cells(week, 0), 5, true) + "|";
     lines->Add(heading);
     lines->Add(SheetBorder);
     for (size_t i = 0; i < AttendanceScouts.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        AnsiString line = "|" + PadText(gridAttend->Cells(0, row), 30, true) + "|";
+        AnsiString line = '|' + PadText(gridAttend->Cells(0, row), 30, true) + "|";
         for (int week = 1; week <= PrintedWeeks; ++week)
             line += "  " + PadText(gridAttend->Cells(week, row), 3, true) + "|";
         lines->Add(line);

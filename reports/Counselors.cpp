@@ -159,9 +159,9 @@ void TForm1::btnCPrintClick(TObject*) {
     auto cell = [this](int col, int row, int width) { return PadText(MBCGrid->Cells(col, row), width, true); };
     for (int row = 0; row < MBCGrid->RowCount(); ++row) {
         lines->Add("+---------------------------|-----------------------------|-----|----------+");
-        lines->Add("|" + cell(0, row, 27) + "|" + cell(1, row, 29) + "|" + cell(2, row, 5) + "|" + cell(6, row, 10) + "|");
+        lines->Add('|' + cell(0, row, 27) + "|" + cell(1, row, 29) + "|" + cell(2, row, 5) + "|" + cell(6, row, 10) + "|");
         lines->Add("+---------------------------|--------|---------------|----|-----|----------+");
-        lines->Add("|" + cell(3, row, 36) + "|" + cell(4, row, 15) + "|" + cell(5, row, 10) + "|" + cell(7, row, 10) + "|");
+        lines->Add('|' + cell(3, row, 36) + "|" + cell(4, row, 15) + "|" + cell(5, row, 10) + "|" + cell(7, row, 10) + "|");
         lines->Add("+------------------------------------|---------------|----------|----------+");
         lines->Add("  ");
     }

@@ -140,7 +140,7 @@ AnsiString ShortDateFormatFromStrftime(const AnsiString& pattern) {
         }
     }
     if (fields.size() != 3) return AnsiString();
-    if (separator.empty()) separator = "/";
+    if (separator.empty()) separator = '/';
     AnsiString format = fields[0] + separator + fields[1] + separator + fields[2];
     DateLayout check;
     return ParseLayout(format, check) ? format : AnsiString();
@@ -277,7 +277,7 @@ AnsiString DateTimeToStr(TDateTime value) {
     AnsiString text = DateToStr(value);
     if (msOfDay != 0) {
         long long seconds = msOfDay / 1000;
-        text += " " + std::to_string(seconds / 3600) + ":" + Padded(static_cast<int>(seconds / 60 % 60), 2) + ":" +
+        text += ' ' + std::to_string(seconds / 3600) + ':' + Padded(static_cast<int>(seconds / 60 % 60), 2) + ':' +
                 Padded(static_cast<int>(seconds % 60), 2);
     }
     return text;

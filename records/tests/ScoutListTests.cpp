@@ -113,7 +113,7 @@ TEST_F(ScoutList, TagReadingAgreesWithTheLineRuleOnAnyBytes) {
         std::string bytes;
         size_t count = next() % 30;
         for (size_t i = 0; i < count; ++i) bytes += pieces[next() % (sizeof pieces / sizeof *pieces)];
-        if (round % 100 == 0) bytes += "\n" + std::string(490 + next() % 15, ' ') + "<Birthdate>1</Birthdate>";
+        if (round % 100 == 0) bytes += '\n' + std::string(490 + next() % 15, ' ') + "<Birthdate>1</Birthdate>";
         WriteFile("Any.scout", bytes);
         for (const AnsiString tag : {"<Birthdate>", "<Patrol>"})
             ASSERT_EQ(f->ReadFileTag("Any.scout", tag), byRule(bytes, tag)) << "round " << round;

@@ -116,7 +116,7 @@ TEST_F(SheetTest, PagingFillsEachRowOncePerClick) {
     WriteCatalog("Eagle.Rank", 30);
     std::vector<AnsiString> eagle = {"<Eagle>", "   <Updated>01/01/2025</Updated>"};
     for (int i = 1; i <= 30; ++i) {
-        const AnsiString day = (i < 10 ? "0" : "") + std::to_string(i);
+        const AnsiString day = std::string(i < 10 ? 1 : 0, '0') + std::to_string(i);
         eagle.insert(eagle.end(), {"   <req>", "      <reqnbr>" + std::to_string(i) + "</reqnbr>",
                                    "      <reqdate>01/" + day + "/2025</reqdate>", "      <reqcs>Dan</reqcs>",
                                    "   </req>"});

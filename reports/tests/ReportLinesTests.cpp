@@ -57,7 +57,7 @@ TEST(ReportLines, CapitalTagLinesAgreeWithTheLineReaderOnAnyBytes) {
         std::string bytes;
         size_t count = next() % 40;
         for (size_t i = 0; i < count; ++i) bytes += pieces[next() % (sizeof pieces / sizeof *pieces)];
-        if (round % 250 == 0) bytes += "\n" + std::string(3990 + next() % 15, ' ') + "<Star>\n<Life>";
+        if (round % 250 == 0) bytes += '\n' + std::string(3990 + next() % 15, ' ') + "<Star>\n<Life>";
         ASSERT_EQ(quick(bytes), byRule(bytes)) << "round " << round;
     }
 }

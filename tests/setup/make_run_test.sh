@@ -31,4 +31,12 @@ fi
 builds=$(make -n -C "$source_dir" -o configure run BUILD="$tmp/build" JOBS=4 RUN_FOLDER="$tmp/work" | grep -e "--build")
 [ "$builds" = "cmake --build $tmp/build -j 4 --target trailbook trailbook_help" ] ||
   { echo "$builds"; echo "FAIL: make run does not build the program alone"; exit 1; }
+# Warnings are errors in the test build only: a build a user or packager
+# configures (any build type) is never stopped by one.
+cmake -S "$source_dir" -B "$tmp/release" -DCMAKE_BUILD_TYPE=Release -DTRAILBOOK_WX=OFF \
+  -DTRAILBOOK_BENCHMARKS=OFF >/dev/null
+grep -q -e "-Wall" "$tmp/release/compile_commands.json" || { echo "FAIL: no warnings shown"; exit 1; }
+if grep -q -e "-Werror" "$tmp/release/compile_commands.json"; then echo "FAIL: a user's build makes warnings errors"; exit 1; fi
+test_build=$(make -n -C "$source_dir" -o deps test BUILD="$tmp/build")
+grep -q "TRAILBOOK_WARNINGS_AS_ERRORS=ON" <<<"$test_build" || { echo "FAIL: make test does not make warnings errors"; exit 1; }
 echo "make run works in a working copy"
