@@ -106,6 +106,16 @@ public:
                 text->SetInsertionPoint(at);
             });
         });
+        // A key typed on a cell that is not being edited opens the editor with
+        // the cell's text replaced by that key: the key passes the editor's
+        // filter first, so that a refused key opens no editor and the cell
+        // keeps its text.
+        grid_->Bind(wxEVT_CHAR, [this](wxKeyEvent& k) {
+            if (grid_->IsCellEditControlEnabled() || !grid_->CanEnableCellControl())
+                k.Skip();
+            else
+                FilterTypedChar(dynamic_cast<TWinControl*>(model_), k);
+        });
         // wxGrid draws its cursor only while it has the focus; without it the
         // current cell is shown selected, as the platform's grid shows it, so
         // that a command on the current row (a button that took the focus)

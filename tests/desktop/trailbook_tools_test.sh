@@ -1,6 +1,7 @@
 # The real program on a copy of the sample data folder: Tools > Counselors
 # shows the counselor list in a grid, a cell typed into (a "|" refused) is
-# written by Save and Close, Delete Current Row shows the row now current;
+# written by Save and Close, a "|" typed on a cell not being edited leaves
+# it as it was, Delete Current Row shows the row now current;
 # Tools > Attendance asks the weeknight, a week
 # marked "X" is written into the scout's file by Save and Close.
 source "$(dirname "$0")/lib.sh"
@@ -51,6 +52,18 @@ grep -qx "Cooking|RachelKim-Ito|D|5 Valley View|Hillsdale|97105|555-0155||" "$da
     tb_fail "the edited counselor is not in Counselors.txt: $(cat -A "$data/Counselors.txt")"
 [ "$(wc -l <"$data/Counselors.txt")" -eq 5 ] || tb_fail "Counselors.txt does not hold the five counselors"
 grep -q $'\r' "$data/Counselors.txt" && tb_fail "Save and Close wrote carriage returns"
+
+# A refused key typed on a cell that is not being edited opens no editor:
+# the cell keeps its text through Return and Save and Close.
+tb_click "$win" "${TOOLS_MENU[@]}"
+click_open_menu "$win" "${TOOLS_COUNSELORS[@]}"
+tb_click "$win" "${COOKING_COUNSELOR[@]}"
+tb_type "$win" "|"
+tb_screenshot "$TB_TMP/refused.png"
+tb_key "$win" Return
+tb_click "$win" "${COUNSELORS_SAVE[@]}"
+grep -qx "Cooking|RachelKim-Ito|D|5 Valley View|Hillsdale|97105|555-0155||" "$data/Counselors.txt" ||
+    tb_fail "a refused key emptied the cell it was typed on: $(cat -A "$data/Counselors.txt")"
 
 # Deleting First Aid's row while its counselor is being typed: the row that
 # moves up (Hiking) keeps its counselor and is shown current (selected, not
