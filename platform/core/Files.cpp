@@ -247,6 +247,11 @@ bool FileExists(const AnsiString& fileName) {
     return StatPath(fileName, info) && S_ISREG(info.st_mode);
 }
 
+bool EntryExists(const AnsiString& path) {
+    struct stat info;
+    return StatPath(path, info) || errno != ENOENT;
+}
+
 bool DeleteFile(const AnsiString& fileName) {
     const AnsiString path = NativePath(fileName);
     return !ChangeRefused(path) && ::unlink(path.c_str()) == 0;

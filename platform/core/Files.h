@@ -17,6 +17,10 @@ using AnsiString = std::string;
 AnsiString NativePath(const AnsiString& path);
 
 bool FileExists(const AnsiString& fileName);
+// Whether anything at all stands at path, after links: a file, a folder, a
+// pipe, a device, or an entry that cannot be looked at (a loop of links).
+// False only for a name that nothing has (a link that leads nowhere included).
+bool EntryExists(const AnsiString& path);
 bool DeleteFile(const AnsiString& fileName);
 bool DirectoryExists(const AnsiString& dir);
 bool CreateDir(const AnsiString& dir);
