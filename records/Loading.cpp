@@ -53,7 +53,9 @@ void TForm1::cboSCTsClick(TObject*) {
     std::vector<AnsiString> lines = SplitKeptLines(bytes, LineKind::Scout, &firstLostLine);
 
     const AnsiString notesFile = name + ".nts";
-    if (FileExists(notesFile)) {
+    // Only notes that are not there at all load as empty: a folder or a pipe
+    // in their place fails the read below and is said.
+    if (EntryExists(notesFile)) {
         try {
             memoNotes->Lines()->LoadFromFile(notesFile);
         } catch (const EInOutError& e) {

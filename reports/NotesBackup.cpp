@@ -68,6 +68,18 @@ void TForm1::Backup1Click(TObject*) {
         ShowMessage("Cannot back up: the data folder cannot be found!");
         return;
     }
+    CopyDataFilesToBackup(dataFolder);
+}
+
+void TForm1::CopyDataFilesToBackup(const AnsiString& dataFolder) {
+    FlagWhileRunning running(BackupRunning);
+    // The data folder is listed before the backup folder is made: one that
+    // can be written but not listed is left without an empty TBKP.
+    std::vector<AnsiString> names;
+    if (!ListEntries(dataFolder, names)) {
+        ShowMessage("Cannot back up: the data folder " + dataFolder + " cannot be read!");
+        return;
+    }
     // The data folder's path is the platform's, and may hold a "\" in a
     // folder's name: the paths below are joined with the platform's "/".
     const AnsiString backupFolder = dataFolder + "/TBKP";
@@ -75,18 +87,7 @@ void TForm1::Backup1Click(TObject*) {
         ShowMessage("Cannot create backup directory " + backupFolder);
         return;
     }
-    CopyDataFilesToBackup(dataFolder);
-}
-
-void TForm1::CopyDataFilesToBackup(const AnsiString& dataFolder) {
-    FlagWhileRunning running(BackupRunning);
-    const AnsiString backupFolder = dataFolder + "/TBKP";
     RemoveStaleTemporaries(backupFolder);  // left by a backup that was killed
-    std::vector<AnsiString> names;
-    if (!ListEntries(dataFolder, names)) {
-        ShowMessage("Cannot back up: the data folder " + dataFolder + " cannot be read!");
-        return;
-    }
     int failed = 0;
     for (const AnsiString& name : names) {
         if (!InBackupSet(name)) continue;

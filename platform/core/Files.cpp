@@ -136,10 +136,18 @@ enum class ReplaceStage { None, Create, Fill, Rename };
 // Creates a new temporary file beside target, lets fill write it, closes it
 // and renames it over target. On a failure the temporary file is removed,
 // target is left as it was and errno holds the reason. The rename replaces
-// a link named target; it never writes through it.
+// a link named target; it never writes through it. Anything else that is no
+// regular file is refused before any temporary file is made: a rename would
+// put a regular file in place of a pipe, a device or a socket (EISDIR for a
+// folder, NotRegularFile for the rest).
 template <typename Fill>
 ReplaceStage ReplaceThroughTemporary(const AnsiString& target, Fill&& fill) {
     if (ChangeRefused(target)) return ReplaceStage::Create;
+    struct stat present;
+    if (::lstat(target.c_str(), &present) == 0 && !S_ISREG(present.st_mode) && !S_ISLNK(present.st_mode)) {
+        errno = S_ISDIR(present.st_mode) ? EISDIR : NotRegularFile;
+        return ReplaceStage::Create;
+    }
     AnsiString tempName;
     int fd = CreateTemporaryBeside(target, tempName);
     if (fd < 0) return ReplaceStage::Create;
@@ -199,7 +207,8 @@ AnsiString LinkedFile(const AnsiString& path) {
 }
 
 [[noreturn]] void ThrowCreateError(const AnsiString& fileName, int error) {
-    throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(error));
+    throw EFCreateError("Cannot create file \"" + fileName + "\". " +
+                        (error == NotRegularFile ? "Not a regular file" : std::strerror(error)));
 }
 
 // Wildcard matching ("*" spans any run, "?" one character) with one
@@ -236,6 +245,11 @@ AnsiString NativePath(const AnsiString& path) {
 bool FileExists(const AnsiString& fileName) {
     struct stat info;
     return StatPath(fileName, info) && S_ISREG(info.st_mode);
+}
+
+bool EntryExists(const AnsiString& path) {
+    struct stat info;
+    return StatPath(path, info) || errno != ENOENT;
 }
 
 bool DeleteFile(const AnsiString& fileName) {

@@ -17,6 +17,10 @@ using AnsiString = std::string;
 AnsiString NativePath(const AnsiString& path);
 
 bool FileExists(const AnsiString& fileName);
+// Whether anything at all stands at path, after links: a file, a folder, a
+// pipe, a device, or an entry that cannot be looked at (a loop of links).
+// False only for a name that nothing has (a link that leads nowhere included).
+bool EntryExists(const AnsiString& path);
 bool DeleteFile(const AnsiString& fileName);
 bool DirectoryExists(const AnsiString& dir);
 bool CreateDir(const AnsiString& dir);
@@ -50,7 +54,8 @@ std::string ReadWholeFileOrThrow(const AnsiString& fileName);
 // Writes bytes to a temporary file in the same folder and renames it over
 // fileName, so a failed or interrupted write never leaves a half-written file.
 // A link is written through (the temporary file goes beside the file it
-// names), and a file that the user may not write is refused, not replaced.
+// names), and a file that the user may not write is refused, not replaced, as
+// is anything that is no regular file (a folder, a pipe, a device, a socket).
 // Throws EFCreateError "Cannot create file "name". reason" on failure.
 void WriteWholeFile(const AnsiString& fileName, const std::string& bytes);
 // Reads whole files one after another into one buffer that is kept and grown
@@ -75,8 +80,9 @@ void CopyWholeFile(const AnsiString& from, const AnsiString& to);
 // Copies the bytes of the regular file from into a new temporary file beside
 // to and renames it over to (both paths as is), so a failure at any step
 // leaves to as it was and no temporary file behind; a link named to is
-// replaced, never followed. The copy is not forced to disk (a backup copies
-// many files at the speed of cp).
+// replaced, never followed, and anything else there that is no regular file
+// is refused (TargetUncreatable) and left as it is. The copy is not forced to
+// disk (a backup copies many files at the speed of cp).
 enum class CopyOutcome {
     Copied,
     SourceUnreadable,   // from cannot be opened, or is no regular file

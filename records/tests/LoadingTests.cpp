@@ -140,11 +140,29 @@ TEST_F(Loading, ANameWhoseScoutFileIsAPipeIsNotWaitedFor) {
     EXPECT_EQ(outcome, "");
 }
 
+TEST_F(Loading, NotesThatAreNoRegularFileAreSaidAndStopTheLoad) {
+    WriteScoutWith("Ann", {"<Updated>x</Updated>"});
+    WriteScoutWith("Bob", {"<Updated>x</Updated>"});
+    CreateDir("Bob.nts");
+    Load("Bob");
+    EXPECT_EQ(f->CurrentScout, "");
+    ASSERT_EQ(desktop().Messages.size(), 1u);
+    EXPECT_EQ(desktop().Messages[0].rfind("Could not read Bob.nts: ", 0), 0u) << desktop().Messages[0];
+    ASSERT_EQ(::mkfifo("Ann.nts", 0600), 0);
+    // Loaded in a child: a read that waits for a writer to the pipe would never end.
+    const std::string outcome = InChild(10, [&] {
+        Load("Ann");
+        return f->CurrentScout.empty() && desktop().Messages.size() == 2 &&
+               desktop().Messages[1] == "Could not read Ann.nts: Cannot open file \"Ann.nts\". Not a regular file";
+    });
+    EXPECT_EQ(outcome, "");
+}
+
 TEST_F(Loading, AScoutWhoseNotesCannotBeSavedAsksWhetherToGoOnWithoutSaving) {
     WriteScoutWith("Ann", {"<Updated>x</Updated>", "<Troop>5</Troop>"});
     WriteScoutWith("Bob", {"<Updated>x</Updated>"});
-    CreateDir("Ann.nts");  // the notes cannot be written over a folder
     Load("Ann");
+    CreateDir("Ann.nts");  // the notes cannot be written over a folder
     f->editTroop->SetText("6");
     // No keeps the scout and its edits, as often as the user picks another.
     for (int attempt = 0; attempt < 2; ++attempt) {

@@ -190,6 +190,30 @@ TEST_F(Backup, ADataFolderThatCannotBeListedIsReportedNeverBackedUp) {
     EXPECT_EQ(desktop().Messages.size(), 2u);
 }
 
+TEST_F(Backup, ADataFolderThatCanBeWrittenButNotListedGetsNoBackupFolder) {
+    const AnsiString troop = Data() + "/troop";
+    fs::create_directory(troop);
+    WriteFile("troop/Joe.scout", "Joe");
+    // Root lists any folder: the backup runs as "nobody", whose folder it is.
+    const bool root = ::geteuid() == 0;
+    if (root && InChild(10, [] { return ::setuid(65534) == 0; }) != "")
+        GTEST_SKIP() << "root cannot become another user here";
+    if (root) {
+        ASSERT_EQ(::chown(troop.c_str(), 65534, 65534), 0);
+        ::chmod(Data().c_str(), 0711);
+    }
+    ::chmod(troop.c_str(), 0300);  // entered and written, never listed
+    const std::string outcome = InChild(10, [&] {
+        if ((root && ::setuid(65534) != 0) || ::chdir(troop.c_str()) != 0) return false;
+        f->Backup1Click(nullptr);
+        return desktop().Messages ==
+               std::vector<AnsiString>{"Cannot back up: the data folder " + troop + " cannot be read!"};
+    });
+    ::chmod(troop.c_str(), 0700);
+    EXPECT_EQ(outcome, "");
+    EXPECT_EQ(Names(troop), (std::vector<AnsiString>{"Joe.scout"})) << "no backup folder made";
+}
+
 TEST_F(Backup, ABackslashInTheDataFolderNameIsPartOfTheName) {
     const AnsiString troop = Data() + "/my\\troop";
     fs::create_directory(troop);

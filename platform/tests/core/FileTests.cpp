@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -128,6 +129,50 @@ TEST(Files, ALinkIsWrittenThroughAndStaysALink) {
     std::filesystem::create_symlink("Loop.scout", folder / "Loop.scout");
     ExpectCreateErrorNaming(folder / "Loop.scout", "data");
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "Loop.scout"));
+}
+
+TEST(Files, AWriteNeverReplacesWhatIsNoRegularFile) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder / "dir");
+    std::filesystem::create_symlink("pipe", folder / "Pipe.nts");
+    std::filesystem::create_symlink("Pipe.nts", folder / "Ann.nts");  // a chain that ends at the pipe
+    std::filesystem::create_symlink("dir", folder / "Dir.nts");
+    ASSERT_EQ(::mkfifo((folder / "Bob.nts").c_str(), 0600), 0);  // a pipe where the file itself goes
+    // A device node of our own (what /dev/null is), where the system allows one to be made.
+    const bool device = ::mknod((folder / "null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    if (device) std::filesystem::create_symlink("null", folder / "Null.nts");
+    const std::vector<std::string> before = Entries(folder);
+
+    std::vector<std::string> refused = {"Ann.nts", "Pipe.nts", "Dir.nts", "Bob.nts"};
+    if (device) refused.push_back("Null.nts");
+    for (const std::string& name : refused) {
+        ExpectCreateErrorNaming(folder / name, "notes");
+        EXPECT_THROW(WriteWholeFileIfChanged(folder / name, "notes"), EFCreateError) << name;
+    }
+    try {
+        WriteWholeFile(folder / "Ann.nts", "notes");
+    } catch (const EFCreateError& e) {
+        EXPECT_EQ(e.Message(), "Cannot create file \"" + folder / "Ann.nts" + "\". Not a regular file");
+    }
+    TempFolder::Write(folder / "a.nts", "notes");
+    EXPECT_EQ(CopyFileReplacing(folder / "a.nts", folder / "Bob.nts"), CopyOutcome::TargetUncreatable);
+
+    struct stat info;
+    for (const char* pipe : {"pipe", "Bob.nts"}) {
+        ASSERT_EQ(::lstat((folder / pipe).c_str(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode)) << pipe << " is still a pipe";
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "dir"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "dir"));
+    if (device) {
+        ASSERT_EQ(::lstat((folder / "null").c_str(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode)) << "the device is still a device";
+    }
+    std::vector<std::string> after = before;
+    after.push_back("a.nts");
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(Entries(folder), after) << "every node as it was, no temporary file left";
 }
 
 TEST(Files, ReadsOpenOnlyRegularFilesAndNeverWait) {
