@@ -3,7 +3,8 @@
 # written by Save and Close, a "|" typed on a cell not being edited leaves
 # it as it was, Delete Current Row shows the row now current;
 # Tools > Attendance asks the weeknight, a week
-# marked "X" is written into the scout's file by Save and Close.
+# marked "X" is written into the scout's file by Save and Close, also after
+# Cancel on the question asked again over the shown grid.
 source "$(dirname "$0")/lib.sh"
 tb_init "$@"
 
@@ -95,6 +96,16 @@ sleep 0.5
 tb_click "$win" "${BEN_WEEK1[@]}"
 tb_type "$win" "X"
 tb_screenshot "$shots/trailbook_attendance.png"
+# Tools > Attendance again over the shown grid, and Cancel: the grid stays
+# as it is, its unsaved mark included.
+tb_click "$win" "${TOOLS_MENU[@]}"
+click_open_menu "$win" "${TOOLS_ATTENDANCE[@]}"
+ask=$(tb_wait_window "Meeting Weeknight") || tb_fail "Attendance over the grid asked no weeknight"
+sleep 0.5
+tb_key "$ask" Escape
+tb_wait_gone "Meeting Weeknight" || tb_fail "Cancel left the weeknight question open"
+sleep 0.5
+tb_screenshot "$TB_TMP/attendance_cancelled.png"
 tb_click "$win" "${ATTENDANCE_SAVE[@]}"
 sleep 0.5
 
