@@ -28,32 +28,22 @@ bool TForm1::WriteCurrentScout() {
 
     StoreOpenSheet();
 
-    const AnsiString scoutFile = UnsavedFile;
-    if (!KeepAsideName.empty()) {
-        try {
-            WriteWholeFile(KeepAsideName, KeepAsideBytes);
-        } catch (const EInOutError& e) {
-            ShowMessage("Could not save " + scoutFile + ": " + e.Message());
-            return false;
-        }
-        KeepAsideName.clear();
-        KeepAsideBytes.clear();
-    }
     std::string bytes;
     for (const AnsiString& line : masterlist->Items()->Lines()) {
         bytes += line;
         bytes += '\n';
     }
+    // UnsavedFile names the file being written, which a failure reports.
     try {
+        if (!KeepAsideName.empty()) {
+            WriteWholeFile(KeepAsideName, KeepAsideBytes);
+            KeepAsideName.clear();
+            KeepAsideBytes.clear();
+        }
         // A scout saved again without a change (as the one-scout reports do
         // after a save) costs a read instead of a write to disk.
-        WriteWholeFileIfChanged(scoutFile, bytes);
-    } catch (const EInOutError& e) {
-        ShowMessage("Could not save " + scoutFile + ": " + e.Message());
-        return false;
-    }
-    UnsavedFile = CurrentScout + ".nts";
-    try {
+        WriteWholeFileIfChanged(UnsavedFile, bytes);
+        UnsavedFile = CurrentScout + ".nts";
         WriteWholeFileIfChanged(UnsavedFile, memoNotes->Lines()->Text());
     } catch (const EInOutError& e) {
         ShowMessage("Could not save " + UnsavedFile + ": " + e.Message());
